@@ -1,0 +1,81 @@
+// pivora: the operator's console.
+#include "ConsoleDialog.h"
+#include "ConsoleSettings.h"
+#include "DataFolder.h"
+#include "ModalRunner.h"
+#include "PtCommand.h"
+#include "PtyHost.h"
+#include "QtPrompter.h"
+#include "QtSettingsStore.h"
+#include "QtTimers.h"
+#include "SerialPort.h"
+#include "SimulatedReceiver.h"
+#include "SteadyClock.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <memory>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Vexa"));
+    QApplication::setApplicationName(QStringLiteral("Pivora"));
+    QApplication::setApplicationVersion(QStringLiteral(PIVORA_VERSION));
+    PtCommandEventType();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Operator's console for serial-line pan/tilt/zoom cameras."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QCommandLineOption portOption(QStringLiteral("port"),
+                                  QStringLiteral("Serial device to use for this run (not stored)."),
+                                  QStringLiteral("PATH"));
+    QCommandLineOption simulateOption(QStringLiteral("simulate"),
+                                      QStringLiteral("Drive a built-in simulated camera at address 1."));
+    QCommandLineOption dataOption(QStringLiteral("data-dir"),
+                                  QStringLiteral("Folder for the data files (Dome.dat, PRESET.DAT, ...)."),
+                                  QStringLiteral("DIR"));
+    parser.addOption(portOption);
+    parser.addOption(simulateOption);
+    parser.addOption(dataOption);
+    parser.process(app);
+
+    QtSettingsStore store;
+    ConsoleSettings settings;
+    LoadSettings(store, settings, ConsolePresetNames());
+
+    QtPrompter prompter;
+    ExecModalRunner modal;
+    QtClock clock;
+    QtTimerFactory timers;
+    SerialPort port(prompter);
+    DataFolder data(parser.value(dataOption).toStdString());
+
+    std::string portOverride = parser.value(portOption).toStdString();
+
+    // The simulated camera runs on its own pseudo-terminal, with the frame
+    // mode and types of the current settings.
+    SteadyClock simClock;
+    std::unique_ptr<SimulatedReceiver> simulated;
+    PtyHost host;
+    if (parser.isSet(simulateOption)) {
+        SimOptions options;
+        options.address = 1;
+        options.mode = settings.mode;
+        options.receiverType = settings.receiverType;
+        options.cameraType = settings.cameraType;
+        simulated = std::make_unique<SimulatedReceiver>(simClock, options);
+        if (host.Start(*simulated))
+            portOverride = host.path();
+        else
+            static_cast<Prompter&>(prompter).ShowMessage("The simulated camera could not be started:\n" + host.error(), ApplicationTitle());
+    }
+
+    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, portOverride}, settings);
+    prompter.SetParent(&console);
+    console.show();
+    const int result = app.exec();
+    host.Stop();
+    return result;
+}

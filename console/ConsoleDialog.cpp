@@ -1,0 +1,169 @@
+#include "ConsoleDialog.h"
+
+#include "ConsoleTimerIds.h"
+#include "PortNames.h"
+#include "Prompter.h"
+#include "TrafficText.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QLabel* MakeStrip(QWidget* parent, const char* name, const char* text)
+{
+    auto* strip = new QLabel(QString::fromLatin1(text), parent);
+    strip->setObjectName(QString::fromLatin1(name));
+    strip->setAccessibleName(QString::fromLatin1(text).trimmed());
+    strip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    strip->setAutoFillBackground(true);
+    strip->setStyleSheet(QStringLiteral("QLabel { background: black; color: rgb(0, 255, 0); }"));
+    QFont f = strip->font();
+    f.setPointSize(8);
+    strip->setFont(f);
+    strip->setMinimumWidth(360);
+    strip->setFixedHeight(17);
+    strip->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return strip;
+}
+} // namespace
+
+ConsoleDialog::ConsoleDialog(ConsoleServices services, const ConsoleSettings& settings, QWidget* parent)
+    : QDialog(parent),
+      services_(std::move(services)),
+      settings_(settings),
+      timers_(services_.timers.CreateTimers(*this)),
+      link_(services_.line, *timers_, *this)
+{
+    // Nothing leaves the port until the window has been built.
+    link_.sendingSuspended = true;
+    BuildWindow();
+    Initialise();
+}
+
+ConsoleDialog::~ConsoleDialog() = default;
+
+void ConsoleDialog::BuildWindow()
+{
+    setWindowTitle(QString::fromLatin1(ApplicationTitle()));
+    auto* layout = new QVBoxLayout(this);
+    transmitStrip_ = MakeStrip(this, "TransmitStrip", " Transmit data");
+    receiveStrip_ = MakeStrip(this, "ReceiveStrip", " Receive data");
+    layout->addWidget(transmitStrip_);
+    layout->addWidget(receiveStrip_);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    auto* close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("Close"));
+    close->setAccessibleName(QStringLiteral("Close"));
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    row->addWidget(close);
+    layout->addLayout(row);
+}
+
+void ConsoleDialog::ApplyLinkSettings()
+{
+    LinkSettings& l = link_.settings();
+    l.mode = settings_.mode;
+    l.protocol = settings_.protocol;
+    l.receiverType = settings_.receiverType;
+}
+
+void ConsoleDialog::Initialise()
+{
+    ApplyLinkSettings();
+    link_.linkReady = true;
+    link_.linkFree = true;
+    OpenConsolePort();
+    // The lowest address the protocol allows.
+    link_.SetCameraAddress(settings_.protocol == 12 || settings_.protocol == 14 ? 0 : 1);
+    link_.sendingSuspended = false;
+}
+
+bool ConsoleDialog::OpenConsolePort()
+{
+    LineParameters p;
+    p.device = PortDeviceName(settings_.port, settings_.portName, services_.portOverride);
+    p.portNumber = settings_.port;
+    p.baud = BaudRateForIndex(settings_.baudIndex);
+    p.parity = ParityForProtocol(settings_.protocol);
+    p.dataBits = 8;
+    p.stopBits = 1;
+    p.eventMask = 9;
+    p.writeBufferSize = 128;
+    if (!services_.line.OpenPort(this, p)) {
+        services_.prompter.ShowMessage(PortMissingMessage(settings_.port, p.device), ApplicationTitle());
+        return false;
+    }
+    services_.line.StartMonitoring();
+    return true;
+}
+
+void ConsoleDialog::OnTimer(int id)
+{
+    switch (id) {
+    case ConsoleTimer::QueueService:
+        link_.ServiceQueue();
+        break;
+    case ConsoleTimer::ReplyTimeout:
+        link_.ReplyTimeout();
+        break;
+    case ConsoleTimer::TxLampOff:
+        timers_->Stop(id);
+        txLamp_ = false;
+        break;
+    case ConsoleTimer::RxLampOff:
+        timers_->Stop(id);
+        rxLamp_ = false;
+        break;
+    default:
+        timers_->Stop(id);
+        break;
+    }
+}
+
+void ConsoleDialog::CommRxByte(uint8_t byte)
+{
+    switch (receiver_.Feed(byte, link_.asciiReplyExpected, link_.settings().mode)) {
+    case ReceiveStateMachine::Event::Ack:
+        link_.Acknowledged();
+        rxLamp_ = true;
+        timers_->Start(ConsoleTimer::RxLampOff, 50);
+        receiveStrip_->setText(QStringLiteral(" Ack"));
+        break;
+    case ReceiveStateMachine::Event::Frame:
+        OnReplyFrame(receiver_.frame(), receiver_.frameLength());
+        break;
+    case ReceiveStateMachine::Event::None:
+        break;
+    }
+}
+
+void ConsoleDialog::OnReplyFrame(const uint8_t* frame, size_t length)
+{
+    link_.ReplyDecoded();
+    char text[kRxTextSize];
+    FormatRxFrame(frame, length, link_.settings().mode, text);
+    rxLamp_ = true;
+    timers_->Start(ConsoleTimer::RxLampOff, 50);
+    receiveStrip_->setText(QString::fromLatin1(text));
+    if (frame[0] != 0xFF) {
+        const uint8_t ack = kAck;
+        services_.line.WriteToPort(&ack, 1);
+    }
+    link_.linkFree = true;
+}
+
+void ConsoleDialog::ShowTxFrame(const uint8_t*, size_t, const char* text)
+{
+    timers_->Start(ConsoleTimer::TxLampOff, 50);
+    txLamp_ = true;
+    receiveStrip_->clear();
+    transmitStrip_->setText(QString::fromLatin1(text));
+}
+
+void ConsoleDialog::ShowLinkMessage(const char* text)
+{
+    services_.prompter.ShowMessage(text, ApplicationTitle());
+}

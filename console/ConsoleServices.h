@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+
+class Clock;
+class DataFolder;
+class ModalRunner;
+class Prompter;
+class SerialLine;
+class SettingsStore;
+class TimerFactory;
+
+// Everything the console and its dialogs reach outside themselves. The
+// program hands in the real ones; tests hand in fakes and the manual clock.
+struct ConsoleServices {
+    SettingsStore& settings;
+    Prompter& prompter;
+    ModalRunner& modal;
+    Clock& clock;
+    TimerFactory& timers;
+    SerialLine& line;
+    DataFolder& data;
+    std::string portOverride; // --port, used for this run only
+};

@@ -1,0 +1,9 @@
+#include "PtCommand.h"
+
+#include <QEvent>
+
+int PtCommandEventType()
+{
+    static const int type = QEvent::registerEventType();
+    return type;
+}

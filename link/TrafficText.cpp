@@ -1,0 +1,124 @@
+#include "TrafficText.h"
+
+#include <cstdio>
+
+namespace {
+// Appends into a fixed buffer; output beyond its end is dropped.
+class TextOut {
+public:
+    TextOut(char* buffer, size_t size) : buffer_(buffer), size_(size) { buffer_[0] = 0; }
+
+    void Char(char c)
+    {
+        if (used_ + 1 < size_) {
+            buffer_[used_++] = c;
+            buffer_[used_] = 0;
+        }
+    }
+    void Text(const char* s)
+    {
+        while (*s)
+            Char(*s++);
+    }
+    void Hex(const char* format, unsigned value)
+    {
+        char piece[16];
+        std::snprintf(piece, sizeof piece, format, value);
+        Text(piece);
+    }
+    size_t used() const { return used_; }
+
+private:
+    char* buffer_;
+    size_t size_;
+    size_t used_ = 0;
+};
+
+bool Plain(uint8_t b) { return b == '*' || b == '#' || b == ' ' || b == '/'; }
+
+size_t BinaryLength(const uint8_t* frame, size_t length)
+{
+    size_t n = length >= 2 ? static_cast<size_t>(frame[1]) + 2 : length;
+    return n < length ? n : length;
+}
+
+void Binary(TextOut& t, const uint8_t* frame, size_t length)
+{
+    const size_t n = BinaryLength(frame, length);
+    for (size_t i = 0; i < n; ++i)
+        t.Hex(" %02X ", frame[i]);
+}
+} // namespace
+
+size_t FormatTxFrame(const uint8_t* frame, size_t length, int mode, char (&out)[kTxTextSize])
+{
+    TextOut t(out, sizeof out);
+    if (length == 0)
+        return 0;
+    const uint8_t first = frame[0];
+    if (first == 0xFF) {
+        Binary(t, frame, length);
+    } else if (first == 0xFE) {
+        t.Hex(" %02X ", first);
+    } else if (first == '#') {
+        for (size_t i = 0; i < length && frame[i] != 0; ++i) {
+            const uint8_t b = frame[i];
+            if (b == 0x0D)
+                t.Text(" <CR>");
+            else if (Plain(b))
+                t.Char(static_cast<char>(b));
+            else if (b < '0' || b > 0x7F)
+                t.Hex(" 0x%2X", b);
+            else
+                t.Char(static_cast<char>(b));
+        }
+    } else {
+        t.Text(mode != 0 ? " F8 " : " STX ");
+        if (length > 1)
+            t.Hex("%02X ", frame[1]);
+        for (size_t i = 2; i < length && frame[i] != 0; ++i) {
+            const uint8_t b = frame[i];
+            if (Plain(b))
+                t.Char(static_cast<char>(b));
+            else if (b < '0' || b > 0x7F)
+                t.Hex(" %2X", b);
+            else
+                t.Char(static_cast<char>(b));
+        }
+    }
+    return t.used();
+}
+
+size_t FormatRxFrame(const uint8_t* frame, size_t length, int mode, char (&out)[kRxTextSize])
+{
+    TextOut t(out, sizeof out);
+    if (length == 0)
+        return 0;
+    const uint8_t first = frame[0];
+    if (first == 0xFF) {
+        Binary(t, frame, length);
+    } else if (first == '#') {
+        t.Char('#');
+        for (size_t i = 1; i < length && frame[i] != 0; ++i) {
+            const uint8_t b = frame[i];
+            if (b > 0x7F)
+                t.Hex(" %2X ", b);
+            else if (b == 0x0A)
+                t.Text(" LF");
+            else
+                t.Char(static_cast<char>(b));
+        }
+    } else {
+        t.Text(mode != 0 ? " F8 " : " STX ");
+        if (length > 1)
+            t.Hex("%02X ", frame[1]);
+        for (size_t i = 2; i < length && frame[i] != 0; ++i) {
+            const uint8_t b = frame[i];
+            if (b < 33 || b == '&' || b > 0x7F)
+                t.Hex(" %2X ", b);
+            else
+                t.Char(static_cast<char>(b));
+        }
+    }
+    return t.used();
+}

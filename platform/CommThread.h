@@ -1,0 +1,43 @@
+#pragma once
+#include "Line.h"
+
+#include <QByteArray>
+#include <QThread>
+#include <atomic>
+#include <future>
+
+class CommWorker;
+
+// The port's thread: owns the QSerialPort, performs every write (input
+// purged first) and reads every byte, handing each one over as RxByte.
+class CommThread : public QThread {
+    Q_OBJECT
+public:
+    explicit CommThread(LineParameters parameters);
+    ~CommThread() override;
+
+    // Blocks until the thread has tried to open the device.
+    bool WaitOpened();
+    // Frames are queued to the thread in order; each is written whole.
+    void Write(const QByteArray& frame);
+    // Input is delivered only from here on (unread input is purged first).
+    void BeginDelivery();
+    // Stops the thread and closes the device.
+    void Shutdown();
+
+signals:
+    void RxByte(int byte);
+    void CtsChanged();
+    void PortError(const QString& operation, const QString& systemText);
+
+protected:
+    void run() override;
+
+private:
+    friend class CommWorker;
+    LineParameters parameters_;
+    std::promise<bool> opened_;
+    std::future<bool> openedResult_;
+    std::atomic<CommWorker*> worker_{nullptr};
+    std::atomic<bool> delivering_{false};
+};

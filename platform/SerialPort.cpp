@@ -1,0 +1,99 @@
+#include "SerialPort.h"
+
+#include "CommThread.h"
+#include "Prompter.h"
+
+#include <QSerialPortInfo>
+#include <algorithm>
+#include <cstdio>
+
+SerialPort::SerialPort(Prompter& prompter) : prompter_(prompter) {}
+
+SerialPort::~SerialPort()
+{
+    Close();
+}
+
+void SerialPort::Close()
+{
+    if (thread_) {
+        thread_->Shutdown();
+        thread_.reset();
+    }
+}
+
+bool SerialPort::OpenPort(LineOwner* owner, const LineParameters& parameters)
+{
+    Close();
+    owner_ = owner;
+    parameters_ = parameters;
+    auto thread = std::make_unique<CommThread>(parameters);
+    connect(thread.get(), &CommThread::RxByte, this,
+            [this](int byte) {
+                if (owner_)
+                    owner_->CommRxByte(static_cast<uint8_t>(byte));
+            },
+            Qt::QueuedConnection);
+    connect(thread.get(), &CommThread::CtsChanged, this,
+            [this] {
+                if (owner_)
+                    owner_->CommCts();
+            },
+            Qt::QueuedConnection);
+    connect(thread.get(), &CommThread::PortError, this, &SerialPort::ReportPortError, Qt::QueuedConnection);
+    thread->start();
+    if (!thread->WaitOpened()) {
+        thread->Shutdown();
+        return false;
+    }
+    thread_ = std::move(thread);
+    return true;
+}
+
+bool SerialPort::StartMonitoring()
+{
+    if (!thread_)
+        return false;
+    thread_->BeginDelivery();
+    return true;
+}
+
+void SerialPort::WriteToPort(const uint8_t* bytes, size_t length)
+{
+    if (!thread_ || length == 0)
+        return;
+    thread_->Write(QByteArray(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(length)));
+}
+
+void SerialPort::ReportPortError(const QString& operation, const QString& systemText)
+{
+    prompter_.ShowMessage(FormatPortError(operation.toStdString(), systemText.toStdString(), parameters_.device),
+                          "Application Error", MessageButtons::Ok, MessageIcon::Stop);
+}
+
+std::vector<PresentPort> SerialPort::ListPresentPorts()
+{
+    std::vector<PresentPort> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        ports.push_back(PresentPort{info.systemLocation().toStdString(), info.description().toStdString()});
+    // COM2 before COM10, /dev/ttyS2 before /dev/ttyS10.
+    auto key = [](const std::string& name) {
+        size_t digits = name.size();
+        while (digits > 0 && name[digits - 1] >= '0' && name[digits - 1] <= '9')
+            --digits;
+        const std::string stem = name.substr(0, digits);
+        const long number = digits < name.size() ? std::strtol(name.c_str() + digits, nullptr, 10) : -1;
+        return std::make_pair(stem, number);
+    };
+    std::sort(ports.begin(), ports.end(),
+              [&](const PresentPort& a, const PresentPort& b) { return key(a.name) < key(b.name); });
+    return ports;
+}
+
+std::string FormatPortError(const std::string& operation, const std::string& systemText, const std::string& port)
+{
+    char text[200];
+    std::snprintf(text, sizeof text, "WARNING:  %s Failed with the following error: \n%s\nPort: %s\n",
+                  operation.c_str(), systemText.c_str(), port.c_str());
+    return text;
+}

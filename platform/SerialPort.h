@@ -1,0 +1,50 @@
+#pragma once
+#include "Line.h"
+
+#include <QObject>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CommThread;
+class Prompter;
+
+struct PresentPort {
+    std::string name;         // "COM3", "/dev/ttyUSB0"
+    std::string description;  // the system's description, may be empty
+};
+
+// The console's one serial port. Frames handed to WriteToPort are written
+// whole and in order by CommThread; every received byte reaches the owner
+// as one CommRxByte on the UI thread, in arrival order.
+class SerialPort : public QObject, public SerialLine {
+    Q_OBJECT
+public:
+    explicit SerialPort(Prompter& prompter);
+    ~SerialPort() override;
+
+    // Stops a running thread first. False when the device cannot be opened.
+    bool OpenPort(LineOwner* owner, const LineParameters& parameters) override;
+    bool StartMonitoring() override;
+    void WriteToPort(const uint8_t* bytes, size_t length) override;
+    bool IsOpen() const override { return thread_ != nullptr; }
+
+    // Shows a port failure in a box captioned "Application Error" (UI thread).
+    void ReportPortError(const QString& operation, const QString& systemText);
+
+    // The system's serial ports, in a stable order.
+    static std::vector<PresentPort> ListPresentPorts();
+
+    const LineParameters& parameters() const { return parameters_; }
+
+private:
+    void Close();
+
+    Prompter& prompter_;
+    LineOwner* owner_ = nullptr;
+    LineParameters parameters_;
+    std::unique_ptr<CommThread> thread_;
+};
+
+// "WARNING:  %s Failed with the following error: \n%s\nPort: %s\n", at most 200 characters.
+std::string FormatPortError(const std::string& operation, const std::string& systemText, const std::string& port);

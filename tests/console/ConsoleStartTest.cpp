@@ -1,0 +1,73 @@
+#include "ConsoleTimerIds.h"
+#include "TestConsole.h"
+
+#include <QLabel>
+#include <gtest/gtest.h>
+
+TEST(ConsoleStart, OpensTheStoredPortWithItsLineSettings)
+{
+    ConsoleSettings s;
+    s.port = 3;
+    s.baudIndex = 8;
+    s.protocol = 11;
+    TestConsole t(s);
+    EXPECT_EQ(t.line.openCount, 1);
+    EXPECT_TRUE(t.line.monitoring);
+    EXPECT_EQ(t.line.opened.baud, 115000);
+    EXPECT_EQ(t.line.opened.parity, 'E');
+    EXPECT_EQ(t.line.opened.dataBits, 8);
+    EXPECT_EQ(t.line.opened.stopBits, 1);
+    EXPECT_EQ(t.line.opened.eventMask, 9);
+    EXPECT_EQ(t.line.opened.portNumber, 3);
+#ifndef _WIN32
+    EXPECT_EQ(t.line.opened.device, "/dev/ttyS2");
+#endif
+    EXPECT_TRUE(t.prompter.shown.empty());
+    EXPECT_FALSE(t.console->link().sendingSuspended);
+    EXPECT_EQ(t.console->windowTitle().toStdString(), "Vexa - Pivora");
+}
+
+TEST(ConsoleStart, MissingPortIsReportedAndTheConsoleCarriesOn)
+{
+    ConsoleSettings s;
+    s.portName = "/dev/ttyNOPE7";
+    TestConsole t(s, false);
+    ASSERT_EQ(t.prompter.shown.size(), 1u);
+    EXPECT_EQ(t.prompter.shown[0].text, "Port /dev/ttyNOPE7 does not exist!");
+    EXPECT_EQ(t.prompter.shown[0].caption, "Vexa - Pivora");
+    EXPECT_FALSE(t.line.monitoring);
+    // Commands are still framed and shown.
+    t.console->SendCommand("PSTS");
+    auto* strip = t.console->findChild<QLabel*>(QStringLiteral("TransmitStrip"));
+    ASSERT_NE(strip, nullptr);
+    EXPECT_EQ(strip->text().toStdString(), " F8 01 PSTS 85");
+}
+
+TEST(ConsoleStart, AcknowledgementAndRepliesPaceTheQueue)
+{
+    TestConsole t;
+    t.console->EnqueueCommand("ZI", 50);
+    t.console->EnqueueCommand("ZS");
+    t.clock.Advance(5);
+    ASSERT_EQ(t.line.written.size(), 1u);
+    t.line.Inject({0x06});
+    auto* rx = t.console->findChild<QLabel*>(QStringLiteral("ReceiveStrip"));
+    EXPECT_EQ(rx->text().toStdString(), " Ack");
+    t.clock.Advance(100);
+    ASSERT_EQ(t.line.written.size(), 2u);
+    // A framed reply is acknowledged with exactly one 0x06.
+    t.line.Inject({0xF8, 0x01, 'A', '0', '0', '1', 0x81});
+    ASSERT_EQ(t.line.written.size(), 3u);
+    EXPECT_EQ(t.line.written[2], FakeLine::Bytes{0x06});
+    EXPECT_TRUE(t.console->link().linkReady);
+}
+
+TEST(ConsoleStart, StartsAtTheLowestAddressOfTheProtocol)
+{
+    for (auto [protocol, address] : {std::pair{0, 1}, {12, 0}, {14, 0}, {4, 1}}) {
+        ConsoleSettings s;
+        s.protocol = protocol;
+        TestConsole t(s);
+        EXPECT_EQ(t.console->link().cameraAddress(), address) << protocol;
+    }
+}

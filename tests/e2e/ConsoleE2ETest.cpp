@@ -1,0 +1,105 @@
+// The console with its real serial port, timers and settings store against
+// a simulated receiver on a pseudo-terminal.
+#include "ConsoleDialog.h"
+#include "DataFolder.h"
+#include "ModalRunner.h"
+#include "PtyHost.h"
+#include "QtSettingsStore.h"
+#include "QtTimers.h"
+#include "ScriptedPrompter.h"
+#include "SerialPort.h"
+#include "SimulatedReceiver.h"
+#include "SteadyClock.h"
+#include "WaitFor.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(ConsoleE2E, QueuedCommandsAreFramedPacedAndAcknowledged)
+{
+    SteadyClock simClock;
+    SimulatedReceiver device(simClock, SimOptions{});
+    PtyHost host;
+    ASSERT_TRUE(host.Start(device)) << host.error();
+
+    QtSettingsStore store;
+    ScriptedPrompter prompter;
+    ExecModalRunner modal;
+    QtClock clock;
+    QtTimerFactory timers;
+    SerialPort port(prompter);
+    QTemporaryDir dir;
+    DataFolder data(dir.path().toStdString());
+    ConsoleSettings settings; // mode 1, address 1
+    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path()}, settings);
+    ASSERT_TRUE(console.portOpen());
+
+    console.EnqueueCommand("ZI", 50);
+    console.EnqueueCommand("ZS");
+    console.EnqueueCommand("PSTS");
+    auto texts = [&] {
+        std::vector<std::string> t;
+        host.WithDevice([&](SimulatedReceiver& d) {
+            for (const auto& r : d.received())
+                t.push_back(r.frame.text);
+        });
+        return t;
+    };
+    ASSERT_TRUE(WaitFor([&] { return texts().size() >= 3 && console.link().linkReady; }));
+    EXPECT_EQ(texts(), (std::vector<std::string>{"ZI", "ZS", "PSTS"}));
+    EXPECT_FALSE(console.commErrorLamp());
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(console.findChild<QLabel*>(QStringLiteral("TransmitStrip"))->text().toStdString(), " F8 01 PSTS 85");
+}
+
+namespace {
+QString Program(const char* name) { return QStringLiteral(PIVORA_BINARY_DIR "/") + QLatin1String(name); }
+} // namespace
+
+TEST(ProgramE2E, VersionAndHelp)
+{
+    QProcess p;
+    p.start(Program("pivora"), {QStringLiteral("--version")});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_TRUE(p.readAllStandardOutput().contains("Pivora"));
+
+    p.start(Program("pivora"), {QStringLiteral("--help")});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    const QByteArray help = p.readAllStandardOutput();
+    EXPECT_TRUE(help.contains("--port")) << help.constData();
+    EXPECT_TRUE(help.contains("--simulate"));
+}
+
+TEST(ProgramE2E, SimulatedRunWritesTheDefaultsAndKeepsThePortUnstored)
+{
+    QTemporaryDir config;
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(Program("pivora"), {QStringLiteral("--simulate")});
+    ASSERT_TRUE(p.waitForStarted(20000));
+    const QString conf = config.path() + QStringLiteral("/Vexa/Pivora.conf");
+    const bool written = WaitFor(
+        [&] {
+            QFile f(conf);
+            return f.open(QIODevice::ReadOnly) && f.readAll().contains("P64=Preset 64");
+        },
+        20000);
+    // Still running: no message box stopped it, nothing ended it.
+    EXPECT_EQ(p.state(), QProcess::Running);
+    p.terminate();
+    if (!p.waitForFinished(5000))
+        p.kill();
+    ASSERT_TRUE(written);
+    QSettings s(conf, QSettings::IniFormat);
+    EXPECT_EQ(s.value(QStringLiteral("Setup/RxType")).toInt(), 5);
+    EXPECT_EQ(s.value(QStringLiteral("Setup/Port")).toInt(), 1);
+    EXPECT_FALSE(s.contains(QStringLiteral("Setup/Port Name")));
+}
