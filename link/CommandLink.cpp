@@ -108,16 +108,29 @@ void CommandLink::ServiceQueue()
     timers_.Start(ConsoleTimer::QueueService, kQueueServiceMs);
     timers_.Stop(ConsoleTimer::ReplyTimeout);
 
-    uint8_t text[CommandQueue::kSentLength + 1];
-    const size_t length = queue_.TakeNext(text);
-    if ((length >= 5 && text[4] == 'S') || (length >= 3 && text[2] == 'L'))
-        linkFree = false;
     if (timedOut)
         timers_.Start(ConsoleTimer::StatusRequest, 100);
-
-    SendCommand(std::string_view(reinterpret_cast<const char*>(text), length));
+    SendNextQueued();
     timedOut = false;
     timers_.Start(ConsoleTimer::ReplyTimeout, kReplyTimeoutMs);
+}
+
+void CommandLink::SendNextQueued()
+{
+    uint8_t text[CommandQueue::kSentLength + 1];
+    const size_t length = queue_.TakeNext(text);
+    if (length == 0)
+        return;
+    if ((length >= 5 && text[4] == 'S') || (length >= 3 && text[2] == 'L'))
+        linkFree = false;
+    SendCommand(std::string_view(reinterpret_cast<const char*>(text), length));
+}
+
+void CommandLink::EnqueuePanelCommand(std::string_view text, bool discardWaiting)
+{
+    if (discardWaiting)
+        queue_.DiscardWaiting();
+    queue_.Enqueue(text);
 }
 
 void CommandLink::ReplyTimeout()

@@ -57,7 +57,15 @@ public:
 
     // Console form: append and (re)start timer 20 with the given period.
     void EnqueueCommand(std::string_view text, int queueTimerMs = 5);
+    // Panel form: append only; the panel runs its own queue timer. Some
+    // panels first discard every waiting command so the newest one wins.
+    void EnqueuePanelCommand(std::string_view text, bool discardWaiting);
     CommandQueue& queue() { return queue_; }
+
+    // Takes the next queued command and sends it (at most its first 35
+    // bytes), clearing LinkFree for a command that waits for a full reply.
+    // The console's and the panels' queue services share this step.
+    void SendNextQueued();
 
     // Timer 20 and timer 21 of the console.
     void ServiceQueue();

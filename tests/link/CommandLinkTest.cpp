@@ -223,3 +223,20 @@ TEST(CommandLink, FullQueueDropsTheOldestWaitingCommand)
     EXPECT_EQ(f.SentTexts().back(), "C599");
     EXPECT_EQ(f.SentTexts().size(), 500u);
 }
+
+TEST(CommandLink, PanelFormLeavesTheConsoleTimerAloneAndCanDiscardWaiting)
+{
+    LinkFixture f;
+    f.link.EnqueuePanelCommand("cWS", false);
+    f.link.EnqueuePanelCommand("cVS", false);
+    EXPECT_FALSE(f.timers->IsRunning(ConsoleTimer::QueueService));
+    EXPECT_EQ(f.link.queue().WaitingCount(), 2);
+    f.link.EnqueuePanelCommand("cGS", true); // only the newest survives
+    EXPECT_EQ(f.link.queue().WaitingCount(), 1);
+    f.link.SendNextQueued();
+    EXPECT_EQ(f.SentTexts(), (std::vector<std::string>{"cGS"}));
+    EXPECT_TRUE(f.link.linkFree);
+    f.link.EnqueuePanelCommand("cdLS", false);
+    f.link.SendNextQueued();
+    EXPECT_FALSE(f.link.linkFree);
+}
