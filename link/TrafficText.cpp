@@ -42,6 +42,22 @@ size_t BinaryLength(const uint8_t* frame, size_t length)
     return n < length ? n : length;
 }
 
+// Calls f for each byte from `from` up to the zero terminator.
+template <typename F>
+void EachByte(const uint8_t* frame, size_t from, size_t length, F f)
+{
+    for (size_t i = from; i < length && frame[i] != 0; ++i)
+        f(frame[i]);
+}
+
+// " STX " or " F8 " by mode, then the address byte.
+void AsciiHead(TextOut& t, const uint8_t* frame, size_t length, int mode)
+{
+    t.Text(mode != 0 ? " F8 " : " STX ");
+    if (length > 1)
+        t.Hex("%02X ", frame[1]);
+}
+
 void Binary(TextOut& t, const uint8_t* frame, size_t length)
 {
     const size_t n = BinaryLength(frame, length);
@@ -61,30 +77,22 @@ size_t FormatTxFrame(const uint8_t* frame, size_t length, int mode, char (&out)[
     } else if (first == 0xFE) {
         t.Hex(" %02X ", first);
     } else if (first == '#') {
-        for (size_t i = 0; i < length && frame[i] != 0; ++i) {
-            const uint8_t b = frame[i];
+        EachByte(frame, 0, length, [&](uint8_t b) {
             if (b == 0x0D)
                 t.Text(" <CR>");
-            else if (Plain(b))
-                t.Char(static_cast<char>(b));
-            else if (b < '0' || b > 0x7F)
+            else if (!Plain(b) && (b < '0' || b > 0x7F))
                 t.Hex(" 0x%2X", b);
             else
                 t.Char(static_cast<char>(b));
-        }
+        });
     } else {
-        t.Text(mode != 0 ? " F8 " : " STX ");
-        if (length > 1)
-            t.Hex("%02X ", frame[1]);
-        for (size_t i = 2; i < length && frame[i] != 0; ++i) {
-            const uint8_t b = frame[i];
-            if (Plain(b))
-                t.Char(static_cast<char>(b));
-            else if (b < '0' || b > 0x7F)
+        AsciiHead(t, frame, length, mode);
+        EachByte(frame, 2, length, [&](uint8_t b) {
+            if (!Plain(b) && (b < '0' || b > 0x7F))
                 t.Hex(" %2X", b);
             else
                 t.Char(static_cast<char>(b));
-        }
+        });
     }
     return t.used();
 }
@@ -99,26 +107,22 @@ size_t FormatRxFrame(const uint8_t* frame, size_t length, int mode, char (&out)[
         Binary(t, frame, length);
     } else if (first == '#') {
         t.Char('#');
-        for (size_t i = 1; i < length && frame[i] != 0; ++i) {
-            const uint8_t b = frame[i];
+        EachByte(frame, 1, length, [&](uint8_t b) {
             if (b > 0x7F)
                 t.Hex(" %2X ", b);
             else if (b == 0x0A)
                 t.Text(" LF");
             else
                 t.Char(static_cast<char>(b));
-        }
+        });
     } else {
-        t.Text(mode != 0 ? " F8 " : " STX ");
-        if (length > 1)
-            t.Hex("%02X ", frame[1]);
-        for (size_t i = 2; i < length && frame[i] != 0; ++i) {
-            const uint8_t b = frame[i];
+        AsciiHead(t, frame, length, mode);
+        EachByte(frame, 2, length, [&](uint8_t b) {
             if (b < 33 || b == '&' || b > 0x7F)
                 t.Hex(" %2X ", b);
             else
                 t.Char(static_cast<char>(b));
-        }
+        });
     }
     return t.used();
 }
