@@ -157,6 +157,9 @@ void ConsoleDialog::OnReplyFrame(const uint8_t* frame, size_t length)
 
 void ConsoleDialog::ShowTxFrame(const uint8_t*, size_t, const char* text)
 {
+    // The write purges unread input, so a reply half-assembled now can never
+    // end; start the next one afresh.
+    receiver_.Reset();
     timers_->Start(ConsoleTimer::TxLampOff, 50);
     txLamp_ = true;
     receiveStrip_->clear();

@@ -62,13 +62,13 @@ void LoadSettings(SettingsStore& store, ConsoleSettings& s, PresetNameTable& pre
         s.*k.field = ReadOrDefault(store, kSetup, k);
     s.portName = store.GetString(kSetup, "Port Name", "");
 
-    if (s.receiverType >= 5 && s.receiverType <= 7) {
-        // A missing camera-reported value is used as 0 and left unwritten: the
-        // camera's next status reply stores the real one.
-        for (const IntKey& k : kCameraReportedKeys) {
-            const int value = store.GetInt(kSetup, k.key, kAbsent);
-            s.*k.field = InRange(value, k) ? value : 0;
-        }
+    // A missing camera-reported value is used as 0 and left unwritten: the
+    // camera's next status reply stores the real one. For receiver types other
+    // than 5, 6 and 7 these keys are written only by Setup, whose last choice
+    // (the protocol above all: it sets the parity) is where the run starts.
+    for (const IntKey& k : kCameraReportedKeys) {
+        const int value = store.GetInt(kSetup, k.key, kAbsent);
+        s.*k.field = InRange(value, k) ? value : 0;
     }
 
     s.dwellTime = ReadOrDefault(store, kTourSetup, IntKey{"DwellTime", nullptr, 5, 1, INT_MAX});

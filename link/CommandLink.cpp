@@ -110,20 +110,27 @@ void CommandLink::ServiceQueue()
 
     if (timedOut)
         timers_.Start(ConsoleTimer::StatusRequest, 100);
-    SendNextQueued();
+    if (!SendNextQueued()) {
+        // Refused (address out of range, malformed record): nothing waits
+        // for an answer, so the link stays released.
+        linkReady = true;
+        linkFree = true;
+        return;
+    }
     timedOut = false;
     timers_.Start(ConsoleTimer::ReplyTimeout, kReplyTimeoutMs);
 }
 
-void CommandLink::SendNextQueued()
+bool CommandLink::SendNextQueued()
 {
     uint8_t text[CommandQueue::kSentLength + 1];
     const size_t length = queue_.TakeNext(text);
     if (length == 0)
-        return;
+        return false;
     if ((length >= 5 && text[4] == 'S') || (length >= 3 && text[2] == 'L'))
         linkFree = false;
     SendCommand(std::string_view(reinterpret_cast<const char*>(text), length));
+    return frame_.length != 0;
 }
 
 void CommandLink::EnqueuePanelCommand(std::string_view text, bool discardWaiting)

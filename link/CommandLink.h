@@ -64,8 +64,9 @@ public:
 
     // Takes the next queued command and sends it (at most its first 35
     // bytes), clearing LinkFree for a command that waits for a full reply.
-    // The console's and the panels' queue services share this step.
-    void SendNextQueued();
+    // The console's and the panels' queue services share this step. False
+    // when nothing was written.
+    bool SendNextQueued();
 
     // Timer 20 and timer 21 of the console.
     void ServiceQueue();

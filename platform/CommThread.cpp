@@ -49,6 +49,13 @@ public:
             emit thread_.PortError(QStringLiteral("WriteFile()"), port_.errorString());
     }
 
+    // Lets every frame already handed over reach the line.
+    void Flush()
+    {
+        while (port_.isOpen() && port_.bytesToWrite() > 0 && port_.waitForBytesWritten(1000)) {
+        }
+    }
+
     void Purge()
     {
         if (port_.isOpen())
@@ -166,8 +173,18 @@ void CommThread::BeginDelivery()
 
 void CommThread::Shutdown()
 {
-    if (isRunning()) {
+    if (!isRunning())
+        return;
+    // Queued behind any frames still waiting, so those are written first.
+    if (CommWorker* w = worker_.load())
+        QMetaObject::invokeMethod(
+            w,
+            [this, w] {
+                w->Flush();
+                quit();
+            },
+            Qt::QueuedConnection);
+    else
         quit();
-        wait();
-    }
+    wait();
 }

@@ -28,21 +28,23 @@ bool SerialPort::OpenPort(LineOwner* owner, const LineParameters& parameters)
     owner_ = owner;
     parameters_ = parameters;
     auto thread = std::make_unique<CommThread>(parameters);
+    // Bytes an earlier thread had already handed over belong to the old line.
+    const unsigned generation = ++generation_;
     connect(thread.get(), &CommThread::RxByte, this,
-            [this](int byte) {
-                if (owner_)
+            [this, generation](int byte) {
+                if (owner_ && generation == generation_)
                     owner_->CommRxByte(static_cast<uint8_t>(byte));
             },
             Qt::QueuedConnection);
     connect(thread.get(), &CommThread::CtsChanged, this,
-            [this] {
-                if (owner_)
+            [this, generation] {
+                if (owner_ && generation == generation_)
                     owner_->CommCts();
             },
             Qt::QueuedConnection);
     connect(thread.get(), &CommThread::PortError, this, &SerialPort::ReportPortError, Qt::QueuedConnection);
     thread->start();
-    if (!thread->WaitOpened()) {
+    if ((!thread->isRunning() && !thread->isFinished()) || !thread->WaitOpened()) {
         thread->Shutdown();
         return false;
     }
@@ -67,8 +69,13 @@ void SerialPort::WriteToPort(const uint8_t* bytes, size_t length)
 
 void SerialPort::ReportPortError(const QString& operation, const QString& systemText)
 {
+    // One box at a time: errors that come while it is open are not stacked.
+    if (reporting_)
+        return;
+    reporting_ = true;
     prompter_.ShowMessage(FormatPortError(operation.toStdString(), systemText.toStdString(), parameters_.device),
                           "Application Error", MessageButtons::Ok, MessageIcon::Stop);
+    reporting_ = false;
 }
 
 std::vector<PresentPort> SerialPort::ListPresentPorts()

@@ -44,6 +44,8 @@ private:
     LineOwner* owner_ = nullptr;
     LineParameters parameters_;
     std::unique_ptr<CommThread> thread_;
+    unsigned generation_ = 0;
+    bool reporting_ = false;
 };
 
 // "WARNING:  %s Failed with the following error: \n%s\nPort: %s\n", at most 200 characters.

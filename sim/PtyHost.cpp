@@ -31,12 +31,15 @@ bool PtyHost::Start(SimulatedReceiver& device)
     }
     path_ = name;
     slave_ = open(name, O_RDWR | O_NOCTTY);
-    if (slave_ >= 0) {
-        termios t{};
-        if (tcgetattr(slave_, &t) == 0) {
-            cfmakeraw(&t);
-            tcsetattr(slave_, TCSANOW, &t);
-        }
+    if (slave_ < 0) {
+        error_ = std::string("cannot open ") + name + ": " + std::strerror(errno);
+        Stop();
+        return false;
+    }
+    termios t{};
+    if (tcgetattr(slave_, &t) == 0) {
+        cfmakeraw(&t);
+        tcsetattr(slave_, TCSANOW, &t);
     }
     fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
     device_ = &device;
@@ -55,6 +58,7 @@ void PtyHost::Stop()
     if (master_ >= 0)
         close(master_);
     slave_ = master_ = -1;
+    std::lock_guard<std::mutex> lock(mutex_);
     device_ = nullptr;
 }
 

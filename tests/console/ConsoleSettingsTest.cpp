@@ -68,7 +68,7 @@ TEST(LoadSettings, StoredValuesOutsideTheirTablesCountAsAbsent)
     }
 }
 
-TEST(LoadSettings, CameraReportedKeysOnlyForReceiverTypesFiveToSeven)
+TEST(LoadSettings, CameraReportedKeysStartFromTheStoredValues)
 {
     for (int rx = 0; rx <= 14; ++rx) {
         MemorySettingsStore store;
@@ -80,11 +80,20 @@ TEST(LoadSettings, CameraReportedKeysOnlyForReceiverTypesFiveToSeven)
         ConsoleSettings s;
         PresetNameTable names;
         LoadSettings(store, s, names);
-        const bool read = rx >= 5 && rx <= 7;
+        const bool read = true; // every receiver type starts from Setup's last choice
         EXPECT_EQ(s.protocol, read ? 11 : 0) << rx;
         EXPECT_EQ(s.videoType, read ? 2 : 0) << rx;
         EXPECT_EQ(s.lineLockPhase, read ? 3 : 0) << rx;
         EXPECT_EQ(s.videoFreezeStatus, read ? 1 : 0) << rx;
+    }
+    // Absent ones are used as 0 and not written.
+    {
+        MemorySettingsStore store;
+        ConsoleSettings s;
+        PresetNameTable names;
+        LoadSettings(store, s, names);
+        EXPECT_EQ(store.values.count("Setup/Comm. Protocol"), 0u);
+        EXPECT_EQ(s.protocol, 0);
     }
     // A stored protocol outside the list is not used.
     MemorySettingsStore store;

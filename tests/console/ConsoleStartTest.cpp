@@ -71,3 +71,13 @@ TEST(ConsoleStart, StartsAtTheLowestAddressOfTheProtocol)
         EXPECT_EQ(t.console->link().cameraAddress(), address) << protocol;
     }
 }
+
+TEST(ConsoleStart, ASendStartsReplyAssemblyAfresh)
+{
+    TestConsole t;
+    t.line.Inject({0xF8, 0x01, 'x'}); // a reply cut short
+    t.console->SendCommand("A?");
+    t.line.Inject({0x06});
+    auto* rx = t.console->findChild<QLabel*>(QStringLiteral("ReceiveStrip"));
+    EXPECT_EQ(rx->text().toStdString(), " Ack");
+}

@@ -113,6 +113,17 @@ TEST_F(PtyFixture, ReopeningStopsTheThreadFirst)
     EXPECT_EQ(owner.received, Bytes{0x06});
 }
 
+TEST_F(PtyFixture, FramesHandedOverBeforeAReopenStillReachTheLine)
+{
+    ASSERT_TRUE(port.OpenPort(&owner, params));
+    port.StartMonitoring();
+    Write(kPstsF8);
+    Write(kPstsMode0);
+    ASSERT_TRUE(port.OpenPort(&owner, params)); // at once, before the thread has written them
+    ASSERT_TRUE(WaitFor([&] { return ReceivedCount() >= 2; }));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"PSTS", "PSTS"}));
+}
+
 TEST_F(PtyFixture, MissingDeviceCannotBeOpened)
 {
     LineParameters p;

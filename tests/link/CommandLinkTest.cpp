@@ -240,3 +240,18 @@ TEST(CommandLink, PanelFormLeavesTheConsoleTimerAloneAndCanDiscardWaiting)
     f.link.SendNextQueued();
     EXPECT_FALSE(f.link.linkFree);
 }
+
+TEST(CommandLink, RefusedQueuedCommandDoesNotHoldTheLink)
+{
+    LinkFixture f;
+    f.link.settings().protocol = 1;
+    f.link.SetCameraAddress(100); // beyond American Dynamics' 99
+    f.link.EnqueueCommand("cdLS");
+    f.clock.Advance(5);
+    EXPECT_TRUE(f.line.written.empty());
+    EXPECT_EQ(f.host.messages.size(), 1u);
+    EXPECT_TRUE(f.link.linkReady && f.link.linkFree);
+    f.clock.Advance(200);
+    EXPECT_FALSE(f.host.commError); // no time-out for a command that never left
+    EXPECT_TRUE(f.host.timeouts.empty());
+}
