@@ -1,5 +1,6 @@
 #include "ConsoleDialog.h"
 
+#include "AddressRange.h"
 #include "ConsoleTimerIds.h"
 #include "PortNames.h"
 #include "Prompter.h"
@@ -77,7 +78,7 @@ void ConsoleDialog::Initialise()
     link_.linkFree = true;
     OpenConsolePort();
     // The lowest address the protocol allows.
-    link_.SetCameraAddress(settings_.protocol == 12 || settings_.protocol == 14 ? 0 : 1);
+    link_.SetCameraAddress(AddressRangeForProtocol(settings_.protocol).minimum);
     link_.sendingSuspended = false;
 }
 
