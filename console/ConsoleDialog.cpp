@@ -3,6 +3,7 @@
 #include "AddressRange.h"
 #include "ConsoleTimerIds.h"
 #include "PortNames.h"
+#include "StatusPoll.h"
 #include "Prompter.h"
 #include "TrafficText.h"
 
@@ -80,6 +81,22 @@ void ConsoleDialog::Initialise()
     // The lowest address the protocol allows.
     link_.SetCameraAddress(AddressRangeForProtocol(settings_.protocol).minimum);
     link_.sendingSuspended = false;
+    StartStartupRequests();
+}
+
+// The first requests after start-up: the address, then latch and camera status.
+void ConsoleDialog::StartStartupRequests()
+{
+    using namespace ConsoleTimer;
+    timers_->Start(StartupFirst, 5);
+    if (settings_.receiverType == 12) {
+        timers_->Start(StartupA, 500);
+        timers_->Start(StartupB, 1000);
+        timers_->Start(StartupC, 2500);
+    } else {
+        timers_->Start(StartupC, 500);
+        timers_->Start(StatusRequest, 1500);
+    }
 }
 
 bool ConsoleDialog::OpenConsolePort()
@@ -117,6 +134,28 @@ void ConsoleDialog::OnTimer(int id)
     case ConsoleTimer::RxLampOff:
         timers_->Stop(id);
         rxLamp_ = false;
+        break;
+    case ConsoleTimer::StartupFirst:
+        timers_->Stop(id);
+        link_.broadcastOnce = true;
+        link_.SendCommand("A?");
+        break;
+    case ConsoleTimer::StartupA:
+        timers_->Stop(id);
+        link_.SendCommand("mss");
+        break;
+    case ConsoleTimer::StartupB:
+        timers_->Stop(id);
+        link_.SendCommand("mRS");
+        break;
+    case ConsoleTimer::StartupC:
+        timers_->Stop(id);
+        link_.SendCommand("L?");
+        break;
+    case ConsoleTimer::StatusRequest:
+        timers_->Stop(id);
+        if (const char* poll = StatusPollCommand(settings_.receiverType, videoSource_, settings_.protocol))
+            link_.SendCommand(poll);
         break;
     default:
         timers_->Stop(id);

@@ -49,6 +49,7 @@ private:
     void BuildWindow();
     void Initialise();
     void ApplyLinkSettings();
+    void StartStartupRequests();
     void OnReplyFrame(const uint8_t* frame, size_t length);
 
     ConsoleServices services_;
@@ -56,6 +57,7 @@ private:
     std::unique_ptr<Timers> timers_;
     CommandLink link_;
     ReceiveStateMachine receiver_;
+    int videoSource_ = 0; // 0 left, 1 right (receiver type 12)
     bool commErrorLamp_ = false;
     bool txLamp_ = false;
     bool rxLamp_ = false;

@@ -46,9 +46,11 @@ TEST(ConsoleStart, MissingPortIsReportedAndTheConsoleCarriesOn)
 TEST(ConsoleStart, AcknowledgementAndRepliesPaceTheQueue)
 {
     TestConsole t;
+    t.clock.Advance(5); // the start-up "A?"
+    t.line.written.clear();
     t.console->EnqueueCommand("ZI", 50);
     t.console->EnqueueCommand("ZS");
-    t.clock.Advance(5);
+    t.clock.Advance(50);
     ASSERT_EQ(t.line.written.size(), 1u);
     t.line.Inject({0x06});
     auto* rx = t.console->findChild<QLabel*>(QStringLiteral("ReceiveStrip"));
@@ -80,4 +82,44 @@ TEST(ConsoleStart, ASendStartsReplyAssemblyAfresh)
     t.line.Inject({0x06});
     auto* rx = t.console->findChild<QLabel*>(QStringLiteral("ReceiveStrip"));
     EXPECT_EQ(rx->text().toStdString(), " Ack");
+}
+
+namespace {
+// (tick, text) of every frame written, framing stripped (mode 1).
+std::vector<std::pair<uint32_t, std::string>> Timeline(TestConsole& t, uint32_t until)
+{
+    std::vector<std::pair<uint32_t, std::string>> out;
+    size_t seen = 0;
+    for (uint32_t ms = 0; ms < until; ++ms) {
+        t.clock.Advance(1);
+        for (; seen < t.line.written.size(); ++seen) {
+            const auto& f = t.line.written[seen];
+            out.emplace_back(t.clock.TickCount(), std::string(f.begin() + 2, f.end() - 1));
+        }
+    }
+    return out;
+}
+} // namespace
+
+TEST(ConsoleStart, StartupRequestsByReceiverType)
+{
+    using Timeline_ = std::vector<std::pair<uint32_t, std::string>>;
+    struct Case {
+        int rx;
+        Timeline_ expected;
+    } cases[] = {
+        {5, {{5, "A?"}, {500, "L?"}, {1500, "cDS"}}},
+        {0, {{5, "A?"}, {500, "L?"}, {1500, "L?"}}},
+        {13, {{5, "A?"}, {500, "L?"}, {1500, "bDS"}}},
+        {12, {{5, "A?"}, {500, "mss"}, {1000, "mRS"}, {2500, "L?"}}},
+    };
+    for (const Case& c : cases) {
+        ConsoleSettings s;
+        s.receiverType = c.rx;
+        TestConsole t(s);
+        EXPECT_EQ(Timeline(t, 3000), c.expected) << "rx " << c.rx;
+        ASSERT_FALSE(t.line.written.empty());
+        EXPECT_EQ(t.line.written[0][1], 255) << "the address request is broadcast";
+        EXPECT_EQ(t.line.written.size() > 1 ? t.line.written[1][1] : 0, 1);
+    }
 }
