@@ -120,47 +120,49 @@ bool ConsoleDialog::OpenConsolePort()
 
 void ConsoleDialog::OnTimer(int id)
 {
-    switch (id) {
-    case ConsoleTimer::QueueService:
+    if (id == ConsoleTimer::QueueService) {
         link_.ServiceQueue();
-        break;
-    case ConsoleTimer::ReplyTimeout:
+        return;
+    }
+    if (id == ConsoleTimer::ReplyTimeout) {
         link_.ReplyTimeout();
-        break;
+        return;
+    }
+    // Every other timer of the console is a one-shot.
+    timers_->Stop(id);
+    switch (id) {
     case ConsoleTimer::TxLampOff:
-        timers_->Stop(id);
         txLamp_ = false;
         break;
     case ConsoleTimer::RxLampOff:
-        timers_->Stop(id);
         rxLamp_ = false;
         break;
     case ConsoleTimer::StartupFirst:
-        timers_->Stop(id);
         link_.broadcastOnce = true;
         link_.SendCommand("A?");
         break;
     case ConsoleTimer::StartupA:
-        timers_->Stop(id);
         link_.SendCommand("mss");
         break;
     case ConsoleTimer::StartupB:
-        timers_->Stop(id);
         link_.SendCommand("mRS");
         break;
     case ConsoleTimer::StartupC:
-        timers_->Stop(id);
         link_.SendCommand("L?");
         break;
     case ConsoleTimer::StatusRequest:
-        timers_->Stop(id);
         if (const char* poll = StatusPollCommand(settings_.receiverType, videoSource_, settings_.protocol))
             link_.SendCommand(poll);
         break;
     default:
-        timers_->Stop(id);
         break;
     }
+}
+
+void ConsoleDialog::FlashRxLamp()
+{
+    rxLamp_ = true;
+    timers_->Start(ConsoleTimer::RxLampOff, 50);
 }
 
 void ConsoleDialog::CommRxByte(uint8_t byte)
@@ -168,8 +170,7 @@ void ConsoleDialog::CommRxByte(uint8_t byte)
     switch (receiver_.Feed(byte, link_.asciiReplyExpected, link_.settings().mode)) {
     case ReceiveStateMachine::Event::Ack:
         link_.Acknowledged();
-        rxLamp_ = true;
-        timers_->Start(ConsoleTimer::RxLampOff, 50);
+        FlashRxLamp();
         receiveStrip_->setText(QStringLiteral(" Ack"));
         break;
     case ReceiveStateMachine::Event::Frame:
@@ -185,8 +186,7 @@ void ConsoleDialog::OnReplyFrame(const uint8_t* frame, size_t length)
     link_.ReplyDecoded();
     char text[kRxTextSize];
     FormatRxFrame(frame, length, link_.settings().mode, text);
-    rxLamp_ = true;
-    timers_->Start(ConsoleTimer::RxLampOff, 50);
+    FlashRxLamp();
     receiveStrip_->setText(QString::fromLatin1(text));
     if (frame[0] != 0xFF) {
         const uint8_t ack = kAck;

@@ -50,6 +50,7 @@ private:
     void Initialise();
     void ApplyLinkSettings();
     void StartStartupRequests();
+    void FlashRxLamp();
     void OnReplyFrame(const uint8_t* frame, size_t length);
 
     ConsoleServices services_;
