@@ -1,35 +1,26 @@
 #include "ConsoleDialog.h"
 
 #include "AddressRange.h"
+#include "ButtonPictures.h"
+#include "ConsoleControlIds.h"
 #include "ConsoleTimerIds.h"
+#include "Lamp.h"
+#include "PTControl.h"
+#include "PictureButton.h"
 #include "PortNames.h"
-#include "StatusPoll.h"
 #include "Prompter.h"
+#include "StatusPoll.h"
+#include "TrafficStrip.h"
 #include "TrafficText.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLineEdit>
+#include <QSpinBox>
 
-namespace {
-QLabel* MakeStrip(QWidget* parent, const char* name, const char* text)
-{
-    auto* strip = new QLabel(QString::fromLatin1(text), parent);
-    strip->setObjectName(QString::fromLatin1(name));
-    strip->setAccessibleName(QString::fromLatin1(text).trimmed());
-    strip->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    strip->setAutoFillBackground(true);
-    strip->setStyleSheet(QStringLiteral("QLabel { background: black; color: rgb(0, 255, 0); }"));
-    QFont f = strip->font();
-    f.setPointSize(8);
-    strip->setFont(f);
-    strip->setMinimumWidth(360);
-    strip->setFixedHeight(17);
-    strip->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return strip;
-}
-} // namespace
+using namespace ConsoleControl;
 
 ConsoleDialog::ConsoleDialog(ConsoleServices services, const ConsoleSettings& settings, QWidget* parent)
     : QDialog(parent),
@@ -41,27 +32,44 @@ ConsoleDialog::ConsoleDialog(ConsoleServices services, const ConsoleSettings& se
     // Nothing leaves the port until the window has been built.
     link_.sendingSuspended = true;
     BuildWindow();
+    ConnectDialogButtons();
     Initialise();
 }
 
 ConsoleDialog::~ConsoleDialog() = default;
 
-void ConsoleDialog::BuildWindow()
+QWidget* ConsoleDialog::control(int id) const
 {
-    setWindowTitle(QString::fromLatin1(ApplicationTitle()));
-    auto* layout = new QVBoxLayout(this);
-    transmitStrip_ = MakeStrip(this, "TransmitStrip", " Transmit data");
-    receiveStrip_ = MakeStrip(this, "ReceiveStrip", " Receive data");
-    layout->addWidget(transmitStrip_);
-    layout->addWidget(receiveStrip_);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    auto* close = new QPushButton(tr("Close"), this);
-    close->setObjectName(QStringLiteral("Close"));
-    close->setAccessibleName(QStringLiteral("Close"));
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    row->addWidget(close);
-    layout->addLayout(row);
+    auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+Lamp* ConsoleDialog::lamp(int id) const
+{
+    auto it = lamps_.find(id);
+    return it == lamps_.end() ? nullptr : it->second;
+}
+
+void ConsoleDialog::DrawLamp(int id, int state)
+{
+    if (Lamp* l = lamp(id))
+        l->SetState(state);
+}
+
+int ConsoleDialog::lampState(int id) const
+{
+    const Lamp* l = lamp(id);
+    return l ? l->state() : 0;
+}
+
+bool ConsoleDialog::commErrorLamp() const
+{
+    return lampState(ConsoleLamp::CommError) == 1;
+}
+
+void ConsoleDialog::SetCommErrorLamp(bool on)
+{
+    DrawLamp(ConsoleLamp::CommError, on ? 1 : 0);
 }
 
 void ConsoleDialog::ApplyLinkSettings()
@@ -75,13 +83,125 @@ void ConsoleDialog::ApplyLinkSettings()
 void ConsoleDialog::Initialise()
 {
     ApplyLinkSettings();
-    link_.linkReady = true;
-    link_.linkFree = true;
+    // The picture buttons, the About entry and the icon.
+    AddAboutToSystemMenu();
+    QIcon icon;
+    for (int side : {16, 32, 48})
+        icon.addPixmap(ApplicationPicture(side));
+    setWindowIcon(icon);
+    SetLensToolTips();
+    FillPresetList();
+    ResetConsoleState();
+    CaptureJoystick();
+    ConfigurePad();
     OpenConsolePort();
-    // The lowest address the protocol allows.
-    link_.SetCameraAddress(AddressRangeForProtocol(settings_.protocol).minimum);
+    SetAddressRanges();
+    EnableControlsForMode();
+    EnableControlsForTypes();
+    control(IntegrationUp)->setEnabled(false);
+    control(IntegrationDown)->setEnabled(false);
+    state_.manualIntegration = false;
+    ResetLogFunctions();
+    SetNewAddressLength();
     link_.sendingSuspended = false;
     StartStartupRequests();
+}
+
+void ConsoleDialog::SetLensToolTips()
+{
+    constexpr std::pair<int, const char*> tips[] = {
+        {ZoomIn, "In"},   {ZoomOut, "Out"}, {FocusNear, "Near"}, {FocusFar, "Far"},
+        {IrisOpen, "Open"}, {IrisClose, "Close"}, {ColorRed, "Red"}, {ColorBlue, "Blue"},
+        {IntegrationUp, "Increased"}, {IntegrationDown, "Decreased"},
+    };
+    for (auto [id, tip] : tips)
+        control(id)->setToolTip(QString::fromLatin1(tip));
+}
+
+void ConsoleDialog::FillPresetList()
+{
+    const PresetNameTable& names = ConsolePresetNames();
+    presetList_->clear();
+    const int count = PresetListLength(settings_.receiverType);
+    for (int i = 0; i < count; ++i)
+        presetList_->addItem(QString::fromStdString(names[i]));
+    presetList_->setCurrentIndex(0);
+}
+
+void ConsoleDialog::ResetConsoleState()
+{
+    link_.linkReady = true;
+    link_.linkFree = true;
+    state_ = ConsoleState{};
+}
+
+// The joystick is read by the console itself; it is attached here once the
+// pad can be steered with it.
+void ConsoleDialog::CaptureJoystick() {}
+
+void ConsoleDialog::ConfigurePad()
+{
+    pad_->SetOuterSize(123, 123);
+    pad_->SetCentreBand(8);
+    if (settings_.panTiltType == 1 || settings_.panTiltType == 2)
+        pad_->SetProportionalMode(settings_.panTiltType, QColor(0, 0, 208), settings_.panSpeed, settings_.tiltSpeed);
+    pad_->SetPicture(settings_.padPicture);
+}
+
+void ConsoleDialog::SetAddressRanges()
+{
+    const AddressRange range = AddressRangeForProtocol(settings_.protocol);
+    cameraAddress_->setRange(range.minimum, range.maximum);
+    link_.SetCameraAddress(range.minimum);
+    cameraAddress_->setValue(range.minimum);
+    monitorNumber_->setRange(1, 32);
+    monitorNumber_->setValue(1);
+}
+
+void ConsoleDialog::EnableControlsForMode()
+{
+    const bool switcher = settings_.mode == 0;
+    monitorNumber_->setEnabled(switcher);
+    control(SetAddress)->setEnabled(!switcher);
+    control(Find)->setEnabled(!switcher);
+}
+
+void ConsoleDialog::EnableControlsForTypes()
+{
+    const ControlEnabling decided =
+        ::EnableControlsForTypes(settings_.receiverType, settings_.cameraType, videoSource_, settings_.protocol);
+    videoSource_ = decided.videoSource;
+    static_cast<QAbstractButton*>(control(videoSource_ == 1 ? SourceRight : SourceLeft))->setChecked(true);
+    for (auto [id, on] : decided.enabled) {
+        if (QWidget* w = control(id))
+            w->setEnabled(on);
+        else if (Lamp* l = lamp(id))
+            l->setEnabled(on);
+    }
+    receiverStatus_->setVisible(settings_.receiverType == 1 || settings_.receiverType == 2);
+}
+
+void ConsoleDialog::ResetLogFunctions()
+{
+    constexpr std::pair<int, const char*> tips[] = {
+        {Play, "Play"}, {Pause, "Paus"}, {Record, "Record Log File"}, {InsertComments, "Insert Comments"}, {StopLog, "Stop"},
+    };
+    for (auto [id, tip] : tips) {
+        auto* button = static_cast<PictureButton*>(control(id));
+        button->setToolTip(QString::fromLatin1(tip));
+        button->SetPhase(0);
+    }
+    control(Play)->setEnabled(true);
+    control(Record)->setEnabled(true);
+    control(Pause)->setEnabled(false);
+    control(InsertComments)->setEnabled(false);
+    control(StopLog)->setEnabled(false);
+}
+
+void ConsoleDialog::SetNewAddressLength()
+{
+    newAddress_->setMaxLength(AddressRangeForProtocol(settings_.protocol).newAddressLength);
+    newAddress_->setText(QStringLiteral("1"));
 }
 
 // The first requests after start-up: the address, then latch and camera status.
@@ -132,10 +252,10 @@ void ConsoleDialog::OnTimer(int id)
     timers_->Stop(id);
     switch (id) {
     case ConsoleTimer::TxLampOff:
-        txLamp_ = false;
+        DrawLamp(ConsoleLamp::Transmit, 0);
         break;
     case ConsoleTimer::RxLampOff:
-        rxLamp_ = false;
+        DrawLamp(ConsoleLamp::Receive, 0);
         break;
     case ConsoleTimer::StartupFirst:
         link_.broadcastOnce = true;
@@ -161,7 +281,7 @@ void ConsoleDialog::OnTimer(int id)
 
 void ConsoleDialog::FlashRxLamp()
 {
-    rxLamp_ = true;
+    DrawLamp(ConsoleLamp::Receive, 1);
     timers_->Start(ConsoleTimer::RxLampOff, 50);
 }
 
@@ -201,7 +321,7 @@ void ConsoleDialog::ShowTxFrame(const uint8_t*, size_t, const char* text)
     // end; start the next one afresh.
     receiver_.Reset();
     timers_->Start(ConsoleTimer::TxLampOff, 50);
-    txLamp_ = true;
+    DrawLamp(ConsoleLamp::Transmit, 1);
     receiveStrip_->clear();
     transmitStrip_->setText(QString::fromLatin1(text));
 }

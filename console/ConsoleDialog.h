@@ -2,14 +2,40 @@
 #include "CommandLink.h"
 #include "ConsoleServices.h"
 #include "ConsoleSettings.h"
+#include "ControlEnabling.h"
+#include "DspStatusChoice.h"
 #include "Line.h"
 #include "ReceiveStateMachine.h"
 #include "Timers.h"
 
 #include <QDialog>
+#include <array>
+#include <map>
 #include <memory>
 
+class Lamp;
+class PTControl;
+class PictureButton;
+class QAbstractButton;
+class QComboBox;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QSpinBox;
+class TrafficStrip;
+
+// State words of the console that the lens, preset and tour handlers share.
+struct ConsoleState {
+    // Lens motions held by a pressed lens button.
+    bool irisMoving = false;
+    bool zoomMoving = false;
+    bool focusMoving = false;
+    bool colourMoving = false;
+    bool integrationMoving = false;
+    bool findInProgress = false;
+    bool manualIntegration = false;
+    std::array<int, 15> auxiliary{};
+};
 
 // The console: the program's one main window and the holder of the state
 // every other window shares (settings, the line, the command queue).
@@ -29,8 +55,20 @@ public:
     Timers& timers() { return *timers_; }
     ConsoleSettings& settings() { return settings_; }
     ConsoleServices& services() { return services_; }
-    bool commErrorLamp() const { return commErrorLamp_; }
+    const ConsoleState& state() const { return state_; }
+    int videoSource() const { return videoSource_; }
+    bool commErrorLamp() const;
     bool portOpen() const { return services_.line.IsOpen(); }
+
+    // Controls by id (nullptr for an id the window does not have), lamps by id.
+    QWidget* control(int id) const;
+    Lamp* lamp(int id) const;
+    void DrawLamp(int id, int state);
+    int lampState(int id) const;
+
+    // Applies the enabled state for the current receiver and camera types,
+    // video source and protocol; also shows or hides the receiver-status group.
+    void EnableControlsForTypes();
 
     // Opens the line with the current settings; shows "Port ... does not
     // exist!" and carries on without it when it cannot be opened.
@@ -43,26 +81,89 @@ public:
     // LinkHost
     void ShowTxFrame(const uint8_t* frame, size_t length, const char* text) override;
     void ShowLinkMessage(const char* text) override;
-    void SetCommErrorLamp(bool on) override { commErrorLamp_ = on; }
+    void SetCommErrorLamp(bool on) override;
+
+protected:
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
 
 private:
+    // Building the window (ConsoleLayout.cpp).
     void BuildWindow();
+    QGroupBox* BuildCameraGroup();
+    QGroupBox* BuildAddressGroup();
+    QGroupBox* BuildMonitorGroup();
+    QGroupBox* BuildLensGroup();
+    QGroupBox* BuildLatchGroup();
+    QGroupBox* BuildPadGroup();
+    QGroupBox* BuildPositionsGroup();
+    QGroupBox* BuildPresetsGroup();
+    QGroupBox* BuildReceiverStatusGroup();
+    QGroupBox* BuildSpecialFunctionsGroup();
+    QGroupBox* BuildTourGroup();
+    QGroupBox* BuildNtcipGroup();
+    QGroupBox* BuildLogGroup();
+    QLayout* BuildTrafficRow();
+    template <class T> T* Register(int id, T* widget);
+    QAbstractButton* AddButton(int id, const char* caption);
+    PictureButton* AddPictureButton(int id, const char* caption, QSize size);
+    Lamp* AddLamp(int id, const char* caption);
+    QGroupBox* Group(int id, const char* caption, const char* objectName);
+
+    // Initialisation, in order (ConsoleDialog.cpp).
     void Initialise();
+    void SetLensToolTips();
+    void FillPresetList();
+    void ResetConsoleState();
+    void CaptureJoystick();
+    void ConfigurePad();
+    void SetAddressRanges();
+    void EnableControlsForMode();
+    void ResetLogFunctions();
+    void SetNewAddressLength();
+    void AddAboutToSystemMenu();
     void ApplyLinkSettings();
     void StartStartupRequests();
+
+    // Receiving.
     void FlashRxLamp();
     void OnReplyFrame(const uint8_t* frame, size_t length);
+
+    // The buttons that open dialogs (ConsoleDialogs.cpp).
+    void ConnectDialogButtons();
+    int RunModal(QDialog& dialog);
+    int RunPlaceholder(const QString& title);
+    void StopPeriodicRequests();
+    void PrepareForPanel();
+    void AfterPanelClosed();
+    void AfterCameraSetup();
+    void OnCameraSetup();
+    void OnCameraId();
+    void OnFind();
+    void OnTourSetup();
+    void OnDspStatus();
+    void OnAuxiliarySetup(const char* title);
+    void OnAbout();
 
     ConsoleServices services_;
     ConsoleSettings settings_;
     std::unique_ptr<Timers> timers_;
     CommandLink link_;
     ReceiveStateMachine receiver_;
+    ConsoleState state_;
     int videoSource_ = 0; // 0 left, 1 right (receiver type 12)
-    bool commErrorLamp_ = false;
-    bool txLamp_ = false;
-    bool rxLamp_ = false;
 
-    QLabel* transmitStrip_ = nullptr;
-    QLabel* receiveStrip_ = nullptr;
+    std::map<int, QWidget*> controls_;
+    std::map<int, Lamp*> lamps_;
+    PTControl* pad_ = nullptr;
+    TrafficStrip* transmitStrip_ = nullptr;
+    TrafficStrip* receiveStrip_ = nullptr;
+    QSpinBox* cameraAddress_ = nullptr;
+    QSpinBox* monitorNumber_ = nullptr;
+    QLineEdit* newAddress_ = nullptr;
+    QComboBox* presetList_ = nullptr;
+    QComboBox* zoneList_ = nullptr;
+    QGroupBox* receiverStatus_ = nullptr;
+    QLineEdit* logFileName_ = nullptr;
 };

@@ -51,7 +51,13 @@ int ReadOrDefault(SettingsStore& store, const char* section, const IntKey& k)
 
 PresetNameTable& ConsolePresetNames()
 {
-    static PresetNameTable names;
+    // Until the settings are read every preset carries its default name.
+    static PresetNameTable names = [] {
+        PresetNameTable defaults;
+        for (int i = 0; i < kPresetCount; ++i)
+            defaults[i] = "Preset " + std::to_string(i + 1);
+        return defaults;
+    }();
     return names;
 }
 

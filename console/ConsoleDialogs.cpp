@@ -1,0 +1,184 @@
+// The console's buttons that open dialogs and feature panels, and what the
+// console does around each opening.
+#include "AboutBox.h"
+#include "ConsoleControlIds.h"
+#include "ConsoleDialog.h"
+#include "ConsoleTimerIds.h"
+#include "ModalRunner.h"
+#include "PlaceholderDialog.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QSpinBox>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+using namespace ConsoleControl;
+
+namespace {
+// The system-menu command of the About entry.
+constexpr unsigned kAboutCommand = 16;
+
+bool OneOf(int v, std::initializer_list<int> set)
+{
+    return std::find(set.begin(), set.end(), v) != set.end();
+}
+} // namespace
+
+void ConsoleDialog::ConnectDialogButtons()
+{
+    const std::pair<int, void (ConsoleDialog::*)()> handlers[] = {
+        {CameraSetup, &ConsoleDialog::OnCameraSetup}, {CameraId, &ConsoleDialog::OnCameraId},
+        {Find, &ConsoleDialog::OnFind},               {TourSetup, &ConsoleDialog::OnTourSetup},
+        {DspStatus, &ConsoleDialog::OnDspStatus},     {About, &ConsoleDialog::OnAbout},
+    };
+    for (auto [id, handler] : handlers)
+        connect(static_cast<QAbstractButton*>(control(id)), &QAbstractButton::clicked, this, handler);
+    const std::pair<int, const char*> auxiliary[] = {
+        {WipeSetup, "Wipe Setup"}, {WashSetup, "Wash Setup"}, {Illuminator, "Illuminator Control"}};
+    for (auto [id, title] : auxiliary)
+        connect(static_cast<QAbstractButton*>(control(id)), &QAbstractButton::clicked, this,
+                [this, title = title] { OnAuxiliarySetup(title); });
+    connect(cameraAddress_, &QSpinBox::valueChanged, this, [this](int address) { link_.SetCameraAddress(address); });
+}
+
+int ConsoleDialog::RunModal(QDialog& dialog)
+{
+    return services_.modal.Run(dialog);
+}
+
+int ConsoleDialog::RunPlaceholder(const QString& title)
+{
+    PlaceholderDialog dialog(title, this);
+    return RunModal(dialog);
+}
+
+// Opening a dialog ends the periodic status and position requests.
+void ConsoleDialog::StopPeriodicRequests()
+{
+    timers_->Stop(ConsoleTimer::PeriodicStatus);
+    timers_->Stop(ConsoleTimer::PeriodicPosition);
+    DrawLamp(ConsoleLamp::Polling, 0);
+}
+
+// A panel talks to the camera on its own: nothing of the console's waits.
+void ConsoleDialog::PrepareForPanel()
+{
+    link_.queue().DiscardWaiting();
+    link_.linkReady = true;
+    link_.linkFree = true;
+}
+
+void ConsoleDialog::AfterPanelClosed()
+{
+    presetList_->setCurrentIndex(0);
+    // Javelin protocols have no text status request; their controls keep
+    // "DSP Status" disabled, so no panel closes under them.
+    if (settings_.protocol != 3 && settings_.protocol != 9)
+        EnqueueCommand(OneOf(settings_.receiverType, {5, 7, 8, 9}) ? "cDS" : "L?H?");
+    EnableControlsForTypes();
+}
+
+void ConsoleDialog::OnCameraSetup()
+{
+    StopPeriodicRequests();
+    RunPlaceholder(QStringLiteral("Setup"));
+    AfterCameraSetup();
+}
+
+// Whether the Setup dialog was confirmed or not: the console shows its
+// fields again and asks the camera for its state.
+void ConsoleDialog::AfterCameraSetup()
+{
+    cameraAddress_->setValue(link_.cameraAddress());
+    for (int id = ConsoleLamp::CameraPower; id <= ConsoleLamp::ManualFocus; ++id)
+        DrawLamp(id, 0);
+    FillPresetList();
+    SetNewAddressLength();
+    EnableControlsForTypes();
+    timers_->Start(ConsoleTimer::StartupC, 50);
+    timers_->Start(ConsoleTimer::StatusRequest, 500);
+}
+
+void ConsoleDialog::OnCameraId()
+{
+    StopPeriodicRequests();
+    link_.linkReady = false;
+    RunPlaceholder(QStringLiteral("Program Camera ID"));
+    // Ready again however the dialog ends: a cancelled dialog must not leave
+    // the command queue held until the camera happens to answer something.
+    link_.linkReady = true;
+}
+
+void ConsoleDialog::OnFind()
+{
+    for (int id = ConsoleLamp::CameraPower; id <= ConsoleLamp::VideoLoss; ++id)
+        DrawLamp(id, 0);
+    RunPlaceholder(QStringLiteral("Find Camera Address"));
+    // The lamps were drawn off: ask for the latch and camera state again.
+    EnqueueCommand("L?H?", 500);
+}
+
+void ConsoleDialog::OnTourSetup()
+{
+    StopPeriodicRequests();
+    if (OneOf(settings_.receiverType, {5, 7, 11, 12, 13, 14})) {
+        PrepareForPanel();
+        RunPlaceholder(QStringLiteral("Tours and Sectors Setup"));
+        return;
+    }
+    RunPlaceholder(QStringLiteral("Tour Setup"));
+}
+
+void ConsoleDialog::OnDspStatus()
+{
+    StopPeriodicRequests();
+    const FeaturePanel panel = DspStatusPanel(settings_.receiverType, settings_.cameraType, videoSource_);
+    if (panel == FeaturePanel::None)
+        return;
+    PrepareForPanel();
+    RunPlaceholder(QString::fromLatin1(FeaturePanelTitle(panel)));
+    AfterPanelClosed();
+}
+
+void ConsoleDialog::OnAuxiliarySetup(const char* title)
+{
+    PrepareForPanel();
+    RunPlaceholder(QString::fromLatin1(title));
+}
+
+void ConsoleDialog::OnAbout()
+{
+    AboutBox about(this);
+    RunModal(about);
+}
+
+#ifdef Q_OS_WIN
+void ConsoleDialog::AddAboutToSystemMenu()
+{
+    HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
+    if (!menu)
+        return;
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kAboutCommand, L"&About Pivora...");
+}
+
+bool ConsoleDialog::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+    auto* msg = static_cast<MSG*>(message);
+    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kAboutCommand) {
+        OnAbout();
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+#else
+// Window managers here offer no system menu to extend; "ABOUT" opens the box.
+void ConsoleDialog::AddAboutToSystemMenu()
+{
+    (void)kAboutCommand;
+}
+#endif

@@ -1,0 +1,106 @@
+// Renders the windows offscreen to PNG files so they can be looked at
+// without a display, and checks the console's layout for the faults a
+// picture shows: controls cut off, on top of each other, or off the window.
+#include "AboutBox.h"
+#include "Lamp.h"
+#include "PlaceholderDialog.h"
+#include "TestConsole.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+namespace {
+QString ScreenshotFolder()
+{
+    const QString folder = QStringLiteral(PIVORA_SCREENSHOT_DIR);
+    QDir().mkpath(folder);
+    return folder;
+}
+
+void Save(QWidget& window, const char* name)
+{
+    window.show();
+    window.adjustSize();
+    QApplication::processEvents();
+    const QString path = ScreenshotFolder() + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
+    ASSERT_TRUE(window.grab().save(path)) << path.toStdString();
+}
+
+// Visible leaf widgets that should not overlap one another.
+std::vector<QWidget*> VisibleControls(QWidget& window)
+{
+    std::vector<QWidget*> out;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisible() || qobject_cast<QGroupBox*>(w) || w->parentWidget() != &window)
+            continue;
+        if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) || qobject_cast<Lamp*>(w) ||
+            w->objectName() == QLatin1String("PTControl"))
+            out.push_back(w);
+    }
+    return out;
+}
+
+void CheckLayout(ConsoleDialog& console, const std::string& what)
+{
+    const QRect inside = console.rect();
+    const std::vector<QWidget*> controls = VisibleControls(console);
+    for (QWidget* w : controls) {
+        const QRect r = w->geometry();
+        EXPECT_TRUE(inside.contains(r)) << what << ": " << w->objectName().toStdString() << " leaves the window";
+        EXPECT_GE(r.width(), w->minimumSizeHint().width())
+            << what << ": " << w->objectName().toStdString() << " is clipped";
+        auto* b = qobject_cast<QAbstractButton*>(w);
+        if (b && !b->text().isEmpty()) {
+            EXPECT_GE(r.width(), b->fontMetrics().horizontalAdvance(b->text()))
+                << what << ": caption of " << w->objectName().toStdString() << " is cut";
+        }
+    }
+    for (size_t i = 0; i < controls.size(); ++i)
+        for (size_t j = i + 1; j < controls.size(); ++j)
+            EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+                << what << ": " << controls[i]->objectName().toStdString() << " overlaps "
+                << controls[j]->objectName().toStdString();
+    const bool receiverStatus = console.settings().receiverType == 1 || console.settings().receiverType == 2;
+    for (Lamp* lamp : console.findChildren<Lamp*>()) {
+        const bool shown = lamp->id() == 209                       ? false
+                           : lamp->id() >= 206 && lamp->id() <= 208 ? receiverStatus
+                                                                    : true;
+        EXPECT_EQ(lamp->isVisible(), shown) << what << ": lamp " << lamp->id();
+    }
+    // A 1366 by 768 screen holds the window with its frame and a task bar.
+    EXPECT_LE(console.width(), 1366 - 16) << what;
+    EXPECT_LE(console.height(), 768 - 80) << what;
+}
+} // namespace
+
+TEST(Screenshots, Console)
+{
+    struct Case {
+        const char* name;
+        int rx;
+        int cam;
+    } cases[] = {{"console-default", 5, 3}, {"console-rx1", 1, 0}, {"console-rx12", 12, 8}};
+    for (const Case& c : cases) {
+        ConsoleSettings s;
+        s.receiverType = c.rx;
+        s.cameraType = c.cam;
+        TestConsole t(s);
+        t.console->DrawLamp(210, 1);
+        t.console->SendCommand("PSTS");
+        Save(*t.console, c.name);
+        CheckLayout(*t.console, c.name);
+    }
+}
+
+TEST(Screenshots, SmallWindows)
+{
+    AboutBox about;
+    Save(about, "about");
+    PlaceholderDialog placeholder(QStringLiteral("DSP 7100 Control"));
+    Save(placeholder, "placeholder");
+}

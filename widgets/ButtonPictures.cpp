@@ -1,0 +1,169 @@
+#include "ButtonPictures.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+enum class Symbol { None, Play, Pause, Record, Comment, Stop };
+
+Symbol SymbolFor(const QString& caption)
+{
+    if (caption == QLatin1String("Play"))
+        return Symbol::Play;
+    if (caption == QLatin1String("Paus"))
+        return Symbol::Pause;
+    if (caption == QLatin1String("Record Log File"))
+        return Symbol::Record;
+    if (caption == QLatin1String("Insert Comments"))
+        return Symbol::Comment;
+    if (caption == QLatin1String("Stop"))
+        return Symbol::Stop;
+    return Symbol::None;
+}
+
+QColor SymbolColour(Symbol symbol, int phase)
+{
+    if (phase != 0)
+        return QColor(150, 150, 150);
+    switch (symbol) {
+    case Symbol::Play:
+        return QColor(20, 150, 40);
+    case Symbol::Pause:
+        return QColor(210, 140, 0);
+    case Symbol::Record:
+        return QColor(200, 20, 20);
+    case Symbol::Comment:
+        return QColor(30, 80, 170);
+    default:
+        return QColor(40, 40, 40);
+    }
+}
+
+void DrawBevel(QPainter& p, const QRect& r, PictureState state)
+{
+    QLinearGradient fill(r.topLeft(), r.bottomLeft());
+    if (state == PictureState::Down) {
+        fill.setColorAt(0, QColor(170, 172, 176));
+        fill.setColorAt(1, QColor(205, 207, 210));
+    } else if (state == PictureState::Disabled) {
+        fill.setColorAt(0, QColor(226, 226, 226));
+        fill.setColorAt(1, QColor(226, 226, 226));
+    } else {
+        fill.setColorAt(0, QColor(250, 250, 252));
+        fill.setColorAt(1, QColor(208, 211, 216));
+    }
+    p.setPen(QPen(QColor(120, 122, 128), 1));
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    if (state == PictureState::Focus) {
+        p.setPen(QPen(QColor(40, 90, 200), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(r).adjusted(2.5, 2.5, -2.5, -2.5), 2, 2);
+    }
+}
+
+void DrawSymbol(QPainter& p, Symbol symbol, const QRectF& box, const QColor& colour)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    const qreal s = std::min(box.width(), box.height());
+    const QRectF sq(box.center().x() - s / 2, box.center().y() - s / 2, s, s);
+    switch (symbol) {
+    case Symbol::Play: {
+        QPainterPath path;
+        path.moveTo(sq.left() + s * 0.2, sq.top());
+        path.lineTo(sq.right(), sq.center().y());
+        path.lineTo(sq.left() + s * 0.2, sq.bottom());
+        path.closeSubpath();
+        p.drawPath(path);
+        break;
+    }
+    case Symbol::Pause:
+        p.drawRect(QRectF(sq.left() + s * 0.15, sq.top(), s * 0.25, s));
+        p.drawRect(QRectF(sq.left() + s * 0.6, sq.top(), s * 0.25, s));
+        break;
+    case Symbol::Record:
+        p.drawEllipse(sq.adjusted(s * 0.05, s * 0.05, -s * 0.05, -s * 0.05));
+        break;
+    case Symbol::Stop:
+        p.drawRect(sq.adjusted(s * 0.1, s * 0.1, -s * 0.1, -s * 0.1));
+        break;
+    case Symbol::Comment: {
+        // A speech bubble with two text lines.
+        QPainterPath bubble;
+        bubble.addRoundedRect(QRectF(sq.left(), sq.top(), s, s * 0.72), 2, 2);
+        bubble.moveTo(sq.left() + s * 0.2, sq.top() + s * 0.7);
+        bubble.lineTo(sq.left() + s * 0.2, sq.bottom());
+        bubble.lineTo(sq.left() + s * 0.5, sq.top() + s * 0.7);
+        p.drawPath(bubble);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(sq.left() + s * 0.15, sq.top() + s * 0.18, s * 0.7, s * 0.1));
+        p.drawRect(QRectF(sq.left() + s * 0.15, sq.top() + s * 0.42, s * 0.5, s * 0.1));
+        break;
+    }
+    case Symbol::None:
+        break;
+    }
+}
+
+} // namespace
+
+char PictureSuffix(PictureState state)
+{
+    switch (state) {
+    case PictureState::Down:
+        return 'D';
+    case PictureState::Focus:
+        return 'F';
+    case PictureState::Disabled:
+        return 'X';
+    case PictureState::Up:
+        break;
+    }
+    return 'U';
+}
+
+QPixmap ButtonPicture(const QString& caption, PictureState state, QSize size, int phase)
+{
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRect r(QPoint(0, 0), size);
+    DrawBevel(p, r, state);
+    const QPoint shift = state == PictureState::Down ? QPoint(1, 1) : QPoint(0, 0);
+    const Symbol symbol = SymbolFor(caption);
+    if (symbol != Symbol::None) {
+        const QColor colour = state == PictureState::Disabled ? QColor(175, 175, 175) : SymbolColour(symbol, phase);
+        const qreal inset = std::min(size.width(), size.height()) * 0.25;
+        DrawSymbol(p, symbol, QRectF(r).adjusted(inset, inset, -inset, -inset).translated(shift), colour);
+        return picture;
+    }
+    QFont font = p.font();
+    font.setBold(true);
+    font.setPixelSize(std::max(8, size.height() * 2 / 5));
+    p.setFont(font);
+    p.setPen(state == PictureState::Disabled ? QColor(160, 160, 160) : QColor(20, 30, 60));
+    p.drawText(r.translated(shift), Qt::AlignCenter, caption);
+    return picture;
+}
+
+QPixmap ApplicationPicture(int side)
+{
+    QPixmap picture(side, side);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = side;
+    // A dome camera: a housing with a dark dome and a lens.
+    p.setPen(QPen(QColor(30, 40, 60), s / 32));
+    p.setBrush(QColor(200, 205, 215));
+    p.drawRoundedRect(QRectF(s * 0.1, s * 0.12, s * 0.8, s * 0.22), s * 0.05, s * 0.05);
+    p.setBrush(QColor(40, 55, 80));
+    p.drawChord(QRectF(s * 0.18, s * 0.1, s * 0.64, s * 0.8), 180 * 16, 180 * 16);
+    p.setBrush(QColor(120, 200, 255));
+    p.drawEllipse(QPointF(s * 0.5, s * 0.62), s * 0.1, s * 0.1);
+    return picture;
+}
