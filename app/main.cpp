@@ -9,7 +9,7 @@
 #include "QtSettingsStore.h"
 #include "QtTimers.h"
 #include "SerialPort.h"
-#include "SimulatedReceiver.h"
+#include "SimulatedCamera.h"
 #include "SteadyClock.h"
 
 #include <QApplication>
@@ -57,7 +57,7 @@ int main(int argc, char* argv[])
     // The simulated camera runs on its own pseudo-terminal, with the frame
     // mode and types of the current settings.
     SteadyClock simClock;
-    std::unique_ptr<SimulatedReceiver> simulated;
+    std::unique_ptr<SimulatedCamera> simulated;
     PtyHost host;
     if (parser.isSet(simulateOption)) {
         SimOptions options;
@@ -65,7 +65,8 @@ int main(int argc, char* argv[])
         options.mode = settings.mode;
         options.receiverType = settings.receiverType;
         options.cameraType = settings.cameraType;
-        simulated = std::make_unique<SimulatedReceiver>(simClock, options);
+        options.protocol = settings.protocol;
+        simulated = std::make_unique<SimulatedCamera>(simClock, options);
         if (host.Start(*simulated))
             portOverride = host.path();
         else

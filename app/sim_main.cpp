@@ -1,6 +1,6 @@
 // pivora-sim: a simulated camera receiver on a pseudo-terminal.
 #include "PtyHost.h"
-#include "SimulatedReceiver.h"
+#include "SimulatedCamera.h"
 #include "SteadyClock.h"
 
 #include <csignal>
@@ -23,6 +23,7 @@ void Usage(FILE* out)
                  "  --mode M        frame mode of the replies: 0 (02..03 frames) or 1 (F8 frames, default)\n"
                  "  --rx-type N     receiver type (default 5)\n"
                  "  --cam-type N    camera type (default 3)\n"
+                 "  --protocol N    protocol number, for the status bits of Javelin answers (default 0)\n"
                  "  --silent        acknowledge nothing\n"
                  "  --delay MS      answer MS milliseconds late\n"
                  "  --quiet         do not print the received commands\n"
@@ -83,6 +84,8 @@ int main(int argc, char* argv[])
             target = &options.receiverType;
         } else if (!std::strcmp(a, "--cam-type")) {
             target = &options.cameraType;
+        } else if (!std::strcmp(a, "--protocol")) {
+            target = &options.protocol;
         } else if (!std::strcmp(a, "--delay")) {
             target = &delay;
         }
@@ -95,7 +98,7 @@ int main(int argc, char* argv[])
     }
 
     SteadyClock clock;
-    SimulatedReceiver device(clock, options);
+    SimulatedCamera device(clock, options);
     device.SetSilent(silent);
     device.SetReplyDelay(static_cast<uint32_t>(delay));
     PtyHost host;

@@ -27,7 +27,10 @@ ConsoleDialog::ConsoleDialog(ConsoleServices services, const ConsoleSettings& se
       services_(std::move(services)),
       settings_(settings),
       timers_(services_.timers.CreateTimers(*this)),
-      link_(services_.line, *timers_, *this)
+      link_(services_.line, *timers_, *this),
+      javelin_(link_.queue(), settings.protocol),
+      testLog_(services_.clock),
+      recorder_(services_.clock, testLog_)
 {
     // Nothing leaves the port until the window has been built.
     link_.sendingSuspended = true;
@@ -78,6 +81,7 @@ void ConsoleDialog::ApplyLinkSettings()
     l.mode = settings_.mode;
     l.protocol = settings_.protocol;
     l.receiverType = settings_.receiverType;
+    javelin_.SetProtocol(settings_.protocol);
 }
 
 void ConsoleDialog::Initialise()
@@ -271,48 +275,16 @@ void ConsoleDialog::OnTimer(int id)
         link_.SendCommand("L?");
         break;
     case ConsoleTimer::StatusRequest:
-        if (const char* poll = StatusPollCommand(settings_.receiverType, videoSource_, settings_.protocol))
+        if (StatusPollIsJavelin(settings_.receiverType, settings_.protocol)) {
+            javelin_.StatusRequest();
+            timers_->Start(ConsoleTimer::QueueService, 5);
+        } else if (const char* poll = StatusPollCommand(settings_.receiverType, videoSource_, settings_.protocol)) {
             link_.SendCommand(poll);
+        }
         break;
     default:
         break;
     }
-}
-
-void ConsoleDialog::FlashRxLamp()
-{
-    DrawLamp(ConsoleLamp::Receive, 1);
-    timers_->Start(ConsoleTimer::RxLampOff, 50);
-}
-
-void ConsoleDialog::CommRxByte(uint8_t byte)
-{
-    switch (receiver_.Feed(byte, link_.asciiReplyExpected, link_.settings().mode)) {
-    case ReceiveStateMachine::Event::Ack:
-        link_.Acknowledged();
-        FlashRxLamp();
-        receiveStrip_->setText(QStringLiteral(" Ack"));
-        break;
-    case ReceiveStateMachine::Event::Frame:
-        OnReplyFrame(receiver_.frame(), receiver_.frameLength());
-        break;
-    case ReceiveStateMachine::Event::None:
-        break;
-    }
-}
-
-void ConsoleDialog::OnReplyFrame(const uint8_t* frame, size_t length)
-{
-    link_.ReplyDecoded();
-    char text[kRxTextSize];
-    FormatRxFrame(frame, length, link_.settings().mode, text);
-    FlashRxLamp();
-    receiveStrip_->setText(QString::fromLatin1(text));
-    if (frame[0] != 0xFF) {
-        const uint8_t ack = kAck;
-        services_.line.WriteToPort(&ack, 1);
-    }
-    link_.linkFree = true;
 }
 
 void ConsoleDialog::ShowTxFrame(const uint8_t*, size_t, const char* text)
@@ -324,6 +296,7 @@ void ConsoleDialog::ShowTxFrame(const uint8_t*, size_t, const char* text)
     DrawLamp(ConsoleLamp::Transmit, 1);
     receiveStrip_->clear();
     transmitStrip_->setText(QString::fromLatin1(text));
+    recorder_.RecordTransmit(text);
 }
 
 void ConsoleDialog::ShowLinkMessage(const char* text)

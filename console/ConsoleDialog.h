@@ -4,9 +4,14 @@
 #include "ConsoleSettings.h"
 #include "ControlEnabling.h"
 #include "DspStatusChoice.h"
+#include "JavelinCommandBuilder.h"
 #include "Line.h"
 #include "ReceiveStateMachine.h"
+#include "ReplyFields.h"
+#include "ReplyRouting.h"
+#include "TestLog.h"
 #include "Timers.h"
+#include "TrafficRecorder.h"
 
 #include <QDialog>
 #include <array>
@@ -34,6 +39,9 @@ struct ConsoleState {
     bool integrationMoving = false;
     bool findInProgress = false;
     bool manualIntegration = false;
+    bool manualFocus = false;
+    bool autoIris = false;
+    bool leftVideoReversed = false;
     std::array<int, 15> auxiliary{};
 };
 
@@ -69,6 +77,17 @@ public:
     // Applies the enabled state for the current receiver and camera types,
     // video source and protocol; also shows or hides the receiver-status group.
     void EnableControlsForTypes();
+
+    // Reply routing: a window that takes camera replies registers while it
+    // is open (nullptr when it closes); the open queued panel also registers
+    // as such. The flags say which window waits for the answer it asked for.
+    void RegisterReplyWindow(ReplyWindow window, ReplyReceiver* receiver);
+    void SetQueuedPanel(ReplyReceiver* panel) { queuedPanel_ = panel; }
+    ReplyFlags& replyFlags() { return replyFlags_; }
+
+    JavelinCommandBuilder& javelin() { return javelin_; }
+    TestLog& testLog() { return testLog_; }
+    TrafficRecorder& recorder() { return recorder_; }
 
     // Opens the line with the current settings; shows "Port ... does not
     // exist!" and carries on without it when it cannot be opened.
@@ -126,9 +145,25 @@ private:
     void ApplyLinkSettings();
     void StartStartupRequests();
 
-    // Receiving.
+    // Receiving and the console's own decoders (ConsoleReplies.cpp).
     void FlashRxLamp();
+    void OnAcknowledgement();
     void OnReplyFrame(const uint8_t* frame, size_t length);
+    void ShowRxFrame(const uint8_t* frame, size_t length);
+    ReplyContext MakeReplyContext() const;
+    void ClearPendingFlag(PendingFlag flag);
+    void RunReplyStep(const ReplyStep& step, const uint8_t* frame, size_t length);
+    void RunConsoleDecoder(ConsoleDecoder decoder, const uint8_t* frame, size_t length);
+    void OnAddressReply(const uint8_t* frame, size_t length);
+    void ApplyStatusFields(const StatusFields& fields);
+    void ApplyLatchStatus(uint8_t status, bool autoFocusBit);
+    void ApplyFocusStatus(bool manual);
+    void OnPositionReply(const uint8_t* frame, size_t length);
+    void OnFocusReport(const uint8_t* frame, size_t length);
+    void OnBinaryStatus(const uint8_t* frame, size_t length);
+    void OnVideoFlags(const uint8_t* frame, size_t length);
+    void StoreReportedSetting(const char* key, int& field, int value);
+    void QueueStatusRequest();
 
     // The buttons that open dialogs (ConsoleDialogs.cpp).
     void ConnectDialogButtons();
@@ -151,6 +186,12 @@ private:
     std::unique_ptr<Timers> timers_;
     CommandLink link_;
     ReceiveStateMachine receiver_;
+    JavelinCommandBuilder javelin_;
+    TestLog testLog_;
+    TrafficRecorder recorder_;
+    ReplyFlags replyFlags_;
+    std::array<ReplyReceiver*, kReplyWindowCount> replyWindows_{};
+    ReplyReceiver* queuedPanel_ = nullptr;
     ConsoleState state_;
     int videoSource_ = 0; // 0 left, 1 right (receiver type 12)
 

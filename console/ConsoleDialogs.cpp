@@ -74,11 +74,21 @@ void ConsoleDialog::PrepareForPanel()
 void ConsoleDialog::AfterPanelClosed()
 {
     presetList_->setCurrentIndex(0);
-    // Javelin protocols have no text status request; their controls keep
-    // "DSP Status" disabled, so no panel closes under them.
-    if (settings_.protocol != 3 && settings_.protocol != 9)
-        EnqueueCommand(OneOf(settings_.receiverType, {5, 7, 8, 9}) ? "cDS" : "L?H?");
+    QueueStatusRequest();
     EnableControlsForTypes();
+}
+
+// One status request after a panel: the camera state it may have changed.
+void ConsoleDialog::QueueStatusRequest()
+{
+    if (!OneOf(settings_.receiverType, {5, 7, 8, 9})) {
+        EnqueueCommand("L?H?");
+    } else if (settings_.protocol == 3 || settings_.protocol == 9) {
+        javelin_.StatusRequest();
+        timers_->Start(ConsoleTimer::QueueService, 5);
+    } else {
+        EnqueueCommand("cDS");
+    }
 }
 
 void ConsoleDialog::OnCameraSetup()

@@ -31,10 +31,10 @@ constexpr IntKey kSetupKeys[] = {
 
 // Read only for receiver types 5, 6 and 7; these the camera reports.
 constexpr IntKey kCameraReportedKeys[] = {
-    {"Video Type", &ConsoleSettings::videoType, 0, 0, 9},
-    {"LL Phase", &ConsoleSettings::lineLockPhase, 0, 0, 9},
-    {"Comm. Protocol", &ConsoleSettings::protocol, 0, 0, 14},
-    {"Video Freeze Status", &ConsoleSettings::videoFreezeStatus, 0, 0, 255},
+    {SettingsKeys::kVideoType, &ConsoleSettings::videoType, 0, 0, 9},
+    {SettingsKeys::kLineLockPhase, &ConsoleSettings::lineLockPhase, 0, 0, 9},
+    {SettingsKeys::kCommProtocol, &ConsoleSettings::protocol, 0, 0, 14},
+    {SettingsKeys::kVideoFreezeStatus, &ConsoleSettings::videoFreezeStatus, 0, 0, 255},
 };
 
 bool InRange(int value, const IntKey& k) { return value != kAbsent && value >= k.low && value <= k.high; }

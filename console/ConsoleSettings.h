@@ -46,4 +46,9 @@ namespace SettingsKeys {
 inline constexpr const char* kSetup = "Setup";
 inline constexpr const char* kTourSetup = "TourSetup";
 inline constexpr const char* kPresets = "Presets";
+// Values the camera reports in its status replies.
+inline constexpr const char* kVideoType = "Video Type";
+inline constexpr const char* kLineLockPhase = "LL Phase";
+inline constexpr const char* kCommProtocol = "Comm. Protocol";
+inline constexpr const char* kVideoFreezeStatus = "Video Freeze Status";
 } // namespace SettingsKeys

@@ -4,8 +4,10 @@ SimulatedReceiver::SimulatedReceiver(const Clock& clock, SimOptions options) : c
 
 bool SimulatedReceiver::ForMe(const SimFrameReader::Frame& frame) const
 {
-    if (frame.kind != SimFrameReader::Kind::Ascii)
-        return true; // '#' frames carry no address; binary records are checked by the camera number
+    if (frame.kind == SimFrameReader::Kind::Hash)
+        return true; // '#' frames carry no address
+    if (frame.kind == SimFrameReader::Kind::Binary)
+        return frame.address == options_.address;
     return frame.address == 255 || frame.address == (options_.address & 0xFF);
 }
 

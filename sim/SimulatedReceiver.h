@@ -13,6 +13,7 @@ struct SimOptions {
     int mode = 1;          // frame mode of the replies: 0 (0x02 ... 0x03) or 0xF8 frames
     int receiverType = 5;
     int cameraType = 3;
+    int protocol = 0;      // decides the status bits of Javelin answers
 };
 
 // A camera receiver at the far end of the line. It reads frames of both

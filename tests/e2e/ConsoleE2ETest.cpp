@@ -8,13 +8,14 @@
 #include "QtTimers.h"
 #include "ScriptedPrompter.h"
 #include "SerialPort.h"
-#include "SimulatedReceiver.h"
+#include "SimulatedCamera.h"
 #include "SteadyClock.h"
 #include "WaitFor.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -55,6 +56,57 @@ TEST(ConsoleE2E, QueuedCommandsAreFramedPacedAndAcknowledged)
     ASSERT_TRUE(WaitFor([&] { return texts().size() >= 4 && console.link().linkReady; }));
     EXPECT_EQ(texts(), (std::vector<std::string>{"A?", "ZI", "ZS", "PSTS"}));
     EXPECT_FALSE(console.commErrorLamp());
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST(ConsoleE2E, StartupAddressRequestIsAnsweredAcknowledgedAndShown)
+{
+    SteadyClock simClock;
+    SimOptions options;
+    options.address = 7;
+    SimulatedCamera device(simClock, options);
+    PtyHost host;
+    ASSERT_TRUE(host.Start(device)) << host.error();
+
+    QtSettingsStore store;
+    ScriptedPrompter prompter;
+    ExecModalRunner modal;
+    QtClock clock;
+    QtTimerFactory timers;
+    SerialPort port(prompter);
+    QTemporaryDir dir;
+    DataFolder data(dir.path().toStdString());
+    ConsoleSettings settings;
+    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path()}, settings);
+    ASSERT_TRUE(console.portOpen());
+    // The traffic log shows what crossed the line, in order.
+    const std::string log = dir.filePath(QStringLiteral("traffic.txt")).toStdString();
+    console.testLog().SetFileName(log);
+    console.testLog().Start(true, false);
+    console.recorder().Begin();
+    console.recorder().SetRecording(true);
+
+    auto* address = console.findChild<QSpinBox*>(QStringLiteral("CameraAddress"));
+    ASSERT_NE(address, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return console.link().cameraAddress() == 7; }));
+    EXPECT_EQ(address->value(), 7);
+    // The start-up latch request follows to the new address, and its reply shows.
+    auto* tx = console.findChild<QLabel*>(QStringLiteral("TransmitStrip"));
+    auto* rx = console.findChild<QLabel*>(QStringLiteral("ReceiveStrip"));
+    ASSERT_TRUE(WaitFor([&] { return rx->text().startsWith(QStringLiteral(" F8 07 L")); }));
+    EXPECT_TRUE(tx->text().startsWith(QStringLiteral(" F8 07 L?"))) << tx->text().toStdString();
+
+    QFile f(QString::fromStdString(log));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString lines = QString::fromLatin1(f.readAll());
+    const qsizetype request = lines.indexOf(QStringLiteral("TxC:  F8 FF A?"));
+    const qsizetype ack = lines.indexOf(QStringLiteral("Rx:   ACK"), request);
+    const qsizetype reply = lines.indexOf(QStringLiteral("Rx:   F8 07 A007"), request);
+    const qsizetype answered = lines.indexOf(QStringLiteral("TxA:  ACK"), reply);
+    EXPECT_GE(request, 0) << lines.toStdString();
+    EXPECT_GT(ack, request) << lines.toStdString();
+    EXPECT_GT(reply, ack) << lines.toStdString();
+    EXPECT_GT(answered, reply) << lines.toStdString();
     EXPECT_TRUE(prompter.shown.empty());
 }
 
