@@ -3,11 +3,12 @@
 #include "ConsoleSettings.h"
 #include "DataFolder.h"
 #include "ModalRunner.h"
-#include "PtCommand.h"
 #include "PtyHost.h"
 #include "QtPrompter.h"
 #include "QtSettingsStore.h"
 #include "QtTimers.h"
+#include "PtCommand.h"
+#include "SdlJoystick.h"
 #include "SerialPort.h"
 #include "SimulatedCamera.h"
 #include "SteadyClock.h"
@@ -51,6 +52,7 @@ int main(int argc, char* argv[])
     QtTimerFactory timers;
     SerialPort port(prompter);
     DataFolder data(parser.value(dataOption).toStdString());
+    SdlJoystick joystick;
 
     std::string portOverride = parser.value(portOption).toStdString();
 
@@ -73,7 +75,7 @@ int main(int argc, char* argv[])
             static_cast<Prompter&>(prompter).ShowMessage("The simulated camera could not be started:\n" + host.error(), ApplicationTitle());
     }
 
-    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, portOverride}, settings);
+    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, portOverride, &joystick}, settings);
     prompter.SetParent(&console);
     console.show();
     const int result = app.exec();

@@ -39,7 +39,11 @@ ConsoleDialog::ConsoleDialog(ConsoleServices services, const ConsoleSettings& se
     Initialise();
 }
 
-ConsoleDialog::~ConsoleDialog() = default;
+ConsoleDialog::~ConsoleDialog()
+{
+    if (joystick_)
+        services_.joystick->Release();
+}
 
 QWidget* ConsoleDialog::control(int id) const
 {
@@ -139,9 +143,6 @@ void ConsoleDialog::ResetConsoleState()
     state_ = ConsoleState{};
 }
 
-// The joystick is read by the console itself; it is attached here once the
-// pad can be steered with it.
-void ConsoleDialog::CaptureJoystick() {}
 
 void ConsoleDialog::ConfigurePad()
 {
@@ -150,6 +151,7 @@ void ConsoleDialog::ConfigurePad()
     if (settings_.panTiltType == 1 || settings_.panTiltType == 2)
         pad_->SetProportionalMode(settings_.panTiltType, QColor(0, 0, 208), settings_.panSpeed, settings_.tiltSpeed);
     pad_->SetPicture(settings_.padPicture);
+    pad_->SetReceiverType(settings_.receiverType);
 }
 
 void ConsoleDialog::SetAddressRanges()

@@ -5,6 +5,8 @@
 #include "ControlEnabling.h"
 #include "DspStatusChoice.h"
 #include "JavelinCommandBuilder.h"
+#include "Joystick.h"
+#include "JoystickCommands.h"
 #include "Line.h"
 #include "ReceiveStateMachine.h"
 #include "ReplyFields.h"
@@ -42,12 +44,17 @@ struct ConsoleState {
     bool manualFocus = false;
     bool autoIris = false;
     bool leftVideoReversed = false;
+    bool tourRunning = false;
     std::array<int, 15> auxiliary{};
 };
 
 // The console: the program's one main window and the holder of the state
 // every other window shares (settings, the line, the command queue).
-class ConsoleDialog : public QDialog, public TimerHandler, public LineOwner, public LinkHost {
+class ConsoleDialog : public QDialog,
+                      public TimerHandler,
+                      public LineOwner,
+                      public LinkHost,
+                      public JoystickListener {
     Q_OBJECT
 public:
     ConsoleDialog(ConsoleServices services, const ConsoleSettings& settings, QWidget* parent = nullptr);
@@ -101,8 +108,17 @@ public:
     void ShowTxFrame(const uint8_t* frame, size_t length, const char* text) override;
     void ShowLinkMessage(const char* text) override;
     void SetCommErrorLamp(bool on) override;
+    // JoystickListener
+    void JoystickButton(int button, bool down) override;
+    void JoystickMoved(const JoystickSample& sample) override;
+
+    // A pad command as the pad sends it ("PT_COMMAND").
+    void OnPtCommand(const std::string& text);
+    // Ends a tour the console runs itself.
+    void StopConsoleTour();
 
 protected:
+    bool event(QEvent* event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
@@ -192,6 +208,7 @@ private:
     ReplyFlags replyFlags_;
     std::array<ReplyReceiver*, kReplyWindowCount> replyWindows_{};
     ReplyReceiver* queuedPanel_ = nullptr;
+    std::unique_ptr<JoystickCommands> joystick_;
     ConsoleState state_;
     int videoSource_ = 0; // 0 left, 1 right (receiver type 12)
 

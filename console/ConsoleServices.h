@@ -3,6 +3,7 @@
 
 class Clock;
 class DataFolder;
+class JoystickSource;
 class ModalRunner;
 class Prompter;
 class SerialLine;
@@ -19,5 +20,6 @@ struct ConsoleServices {
     TimerFactory& timers;
     SerialLine& line;
     DataFolder& data;
-    std::string portOverride; // --port, used for this run only
+    std::string portOverride;          // --port, used for this run only
+    JoystickSource* joystick = nullptr; // none in tests and on machines without one
 };

@@ -6,7 +6,7 @@
 
 namespace {
 
-enum class Symbol { None, Play, Pause, Record, Comment, Stop };
+enum class Symbol { None, Play, Pause, Record, Comment, Stop, Left, Right, Up, Down };
 
 Symbol SymbolFor(const QString& caption)
 {
@@ -20,6 +20,14 @@ Symbol SymbolFor(const QString& caption)
         return Symbol::Comment;
     if (caption == QLatin1String("Stop"))
         return Symbol::Stop;
+    if (caption == QLatin1String("Nudge Left"))
+        return Symbol::Left;
+    if (caption == QLatin1String("Nudge Right"))
+        return Symbol::Right;
+    if (caption == QLatin1String("Nudge Up"))
+        return Symbol::Up;
+    if (caption == QLatin1String("Nudge Down"))
+        return Symbol::Down;
     return Symbol::None;
 }
 
@@ -103,6 +111,24 @@ void DrawSymbol(QPainter& p, Symbol symbol, const QRectF& box, const QColor& col
         p.drawRect(QRectF(sq.left() + s * 0.15, sq.top() + s * 0.42, s * 0.5, s * 0.1));
         break;
     }
+    case Symbol::Left:
+    case Symbol::Right:
+    case Symbol::Up:
+    case Symbol::Down: {
+        // A triangle filling the box, pointing its way.
+        const QRectF b = box;
+        QPolygonF arrow;
+        if (symbol == Symbol::Left)
+            arrow << QPointF(b.left(), b.center().y()) << b.topRight() << b.bottomRight();
+        else if (symbol == Symbol::Right)
+            arrow << QPointF(b.right(), b.center().y()) << b.topLeft() << b.bottomLeft();
+        else if (symbol == Symbol::Up)
+            arrow << QPointF(b.center().x(), b.top()) << b.bottomLeft() << b.bottomRight();
+        else
+            arrow << QPointF(b.center().x(), b.bottom()) << b.topLeft() << b.topRight();
+        p.drawPolygon(arrow);
+        break;
+    }
     case Symbol::None:
         break;
     }
@@ -137,7 +163,8 @@ QPixmap ButtonPicture(const QString& caption, PictureState state, QSize size, in
     const Symbol symbol = SymbolFor(caption);
     if (symbol != Symbol::None) {
         const QColor colour = state == PictureState::Disabled ? QColor(175, 175, 175) : SymbolColour(symbol, phase);
-        const qreal inset = std::min(size.width(), size.height()) * 0.25;
+        const bool arrow = symbol >= Symbol::Left;
+        const qreal inset = std::min(size.width(), size.height()) * (arrow ? 0.2 : 0.25);
         DrawSymbol(p, symbol, QRectF(r).adjusted(inset, inset, -inset, -inset).translated(shift), colour);
         return picture;
     }

@@ -1,26 +1,100 @@
 #include "PTControl.h"
 
+#include "PictureButton.h"
+#include "PtCommand.h"
+
+#include <QCoreApplication>
 #include <QEvent>
+#include <QLinearGradient>
+#include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+// Arrow cursors pointing the way each zone moves the camera.
+Qt::CursorShape ZoneCursor(int zone)
+{
+    switch (zone) {
+    case 1:
+    case 5: return Qt::SizeFDiagCursor;
+    case 3:
+    case 7: return Qt::SizeBDiagCursor;
+    case 2:
+    case 6: return Qt::SizeVerCursor;
+    case 4:
+    case 8: return Qt::SizeHorCursor;
+    default: return Qt::CrossCursor;
+    }
+}
+
+constexpr const char* kNudgeTips[4] = {"Nudge Left", "Nudge Right", "Nudge Up", "Nudge Down"};
+constexpr const char* kNudgeNames[4] = {"NudgeLeft", "NudgeRight", "NudgeUp", "NudgeDown"};
+} // namespace
 
 PTControl::PTControl(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("PTControl"));
     setAccessibleName(QStringLiteral("PTControl"));
     setAccessibleDescription(QStringLiteral("Pan/tilt pad: drag to steer the camera"));
+    setCursor(Qt::CrossCursor);
+    for (int i = 0; i < 4; ++i) {
+        const QSize size = i < 2 ? QSize(11, 17) : QSize(17, 11);
+        nudge_[i] = new PictureButton(QString::fromLatin1(kNudgeTips[i]), size, this);
+        nudge_[i]->setObjectName(QString::fromLatin1(kNudgeNames[i]));
+        nudge_[i]->setToolTip(QString::fromLatin1(kNudgeTips[i]));
+        nudge_[i]->setFocusPolicy(Qt::NoFocus);
+        connect(nudge_[i], &QAbstractButton::clicked, this, [this, i] { Nudge(i); });
+    }
     setFixedSize(outerSize_);
+    PlaceNudgeButtons();
+}
+
+void PTControl::PlaceNudgeButtons()
+{
+    const int w = outerSize_.width(), h = outerSize_.height();
+    nudge_[0]->move(0, (h - 17) / 2);
+    nudge_[1]->move(w - 11, (h - 17) / 2);
+    nudge_[2]->move((w - 17) / 2, 0);
+    nudge_[3]->move((w - 17) / 2, h - 11);
 }
 
 void PTControl::SetOuterSize(int width, int height)
 {
     outerSize_ = QSize(width | 1, height | 1);
     setFixedSize(outerSize_);
+    PlaceNudgeButtons();
     update();
+}
+
+QPixmap PTControl::PadPicture(int index)
+{
+    // Seven pad colours, one per "PTImage" index.
+    static const QColor colours[] = {{}, {70, 110, 190}, {60, 150, 90}, {190, 80, 70}, {200, 160, 50},
+                                     {120, 90, 170}, {70, 150, 160}, {110, 118, 130}};
+    if (index < 1 || index > 7)
+        return {};
+    constexpr int side = 99;
+    QPixmap picture(side, side);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient fill(side / 2.0, side / 2.0, side * 0.7);
+    fill.setColorAt(0, colours[index].lighter(160));
+    fill.setColorAt(1, colours[index].darker(120));
+    p.fillRect(picture.rect(), fill);
+    p.setPen(QPen(QColor(255, 255, 255, 150), 1));
+    p.drawEllipse(QPointF(side / 2.0, side / 2.0), side * 0.12, side * 0.12);
+    p.drawLine(side / 2, 4, side / 2, side - 5);
+    p.drawLine(4, side / 2, side - 5, side / 2);
+    p.setPen(QPen(QColor(0, 0, 0, 90), 1));
+    p.drawRect(0, 0, side - 1, side - 1);
+    return picture;
 }
 
 void PTControl::SetPicture(int index)
 {
-    picture_ = index >= 1 && index <= 7 ? index : 0;
+    pictureImage_ = PadPicture(index);
+    picture_ = pictureImage_.isNull() ? 0 : index;
+    if (!pictureImage_.isNull())
+        SetOuterSize(pictureImage_.width() + 2 * kMargin, pictureImage_.height() + 2 * kMargin);
     update();
 }
 
@@ -37,6 +111,87 @@ QRect PTControl::innerRect() const
     return QRect(QPoint(0, 0), outerSize_).adjusted(kMargin, kMargin, -kMargin, -kMargin);
 }
 
+PadGeometry PTControl::geometry() const
+{
+    const QRect r = innerRect();
+    PadGeometry g;
+    g.left = r.left();
+    g.top = r.top();
+    g.right = r.left() + r.width();
+    g.bottom = r.top() + r.height();
+    g.band = centreBand_;
+    return g;
+}
+
+void PTControl::Send(const QString& text)
+{
+    PtCommandEvent event(text);
+    QCoreApplication::sendEvent(window(), &event);
+}
+
+void PTControl::DragTo(QPoint point, bool first)
+{
+    cursorPoint_ = point;
+    const PadGeometry g = geometry();
+    update();
+    if (proportionalMode_ == 0) {
+        const int zone = PadZone(g, point.x(), point.y());
+        if (zone == zone_ && !first)
+            return;
+        zone_ = zone;
+        if (zone != 0) {
+            setCursor(ZoneCursor(zone));
+            Send(QString::fromLatin1(PadZoneCommand(zone)));
+        }
+        return;
+    }
+    const PadProportional p = PadProportionalCommand(g, point.x(), point.y(), panSpeedLimit_, tiltSpeedLimit_);
+    if (first || p.panSpeed != lastPanSpeed_ || p.tiltSpeed != lastTiltSpeed_) {
+        lastPanSpeed_ = p.panSpeed;
+        lastTiltSpeed_ = p.tiltSpeed;
+        Send(QString::fromLatin1(p.text.c_str()));
+    }
+}
+
+void PTControl::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    // Qt keeps the mouse with the pad until the button is released, so the
+    // release is seen wherever it happens.
+    dragging_ = true;
+    zone_ = 0;
+    if (proportionalMode_ != 0)
+        setCursor(Qt::ClosedHandCursor);
+    DragTo(event->position().toPoint(), true);
+}
+
+void PTControl::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragging_)
+        DragTo(event->position().toPoint(), false);
+}
+
+void PTControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !dragging_)
+        return;
+    dragging_ = false;
+    zone_ = 0;
+    lastPanSpeed_ = lastTiltSpeed_ = -1;
+    Send(QStringLiteral("PSTS"));
+    setCursor(Qt::CrossCursor);
+    update();
+}
+
+void PTControl::Nudge(int direction)
+{
+    const bool proportional = proportionalMode_ != 0;
+    Send(QString::fromLatin1(PadNudgeCommand(direction, proportional, receiverType_)));
+    if (!proportional)
+        Send(QStringLiteral("PSTS"));
+}
+
 void PTControl::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange)
@@ -49,11 +204,23 @@ void PTControl::paintEvent(QPaintEvent*)
     QPainter p(this);
     const QRect inner = innerRect();
     p.fillRect(rect(), palette().window());
-    p.fillRect(inner, isEnabled() ? QColor(180, 180, 180) : QColor(215, 215, 215));
-    p.setPen(QColor(110, 110, 110));
-    p.drawRect(inner.adjusted(0, 0, -1, -1));
-    p.setPen(QColor(204, 204, 204));
-    const QPoint c = inner.center();
-    p.drawLine(c.x(), inner.top() + 1, c.x(), inner.bottom() - 1);
-    p.drawLine(inner.left() + 1, c.y(), inner.right() - 1, c.y());
+    if (!pictureImage_.isNull()) {
+        p.drawPixmap(kMargin, kMargin, pictureImage_);
+        if (!isEnabled())
+            p.fillRect(inner, QColor(240, 240, 240, 150));
+    } else {
+        p.fillRect(inner, isEnabled() ? QColor(180, 180, 180) : QColor(215, 215, 215));
+        p.setPen(QColor(110, 110, 110));
+        p.drawRect(inner.adjusted(0, 0, -1, -1));
+        p.setPen(QColor(204, 204, 204));
+        const QPoint c(geometry().cx(), geometry().cy());
+        p.drawLine(c.x(), inner.top() + 1, c.x(), inner.bottom() - 1);
+        p.drawLine(inner.left() + 1, c.y(), inner.right() - 1, c.y());
+    }
+    if (dragging_) {
+        const PadGeometry g = geometry();
+        p.setPen(QPen(dragColour_, 1));
+        p.drawLine(cursorPoint_, QPoint(g.cx(), cursorPoint_.y()));
+        p.drawLine(cursorPoint_, QPoint(cursorPoint_.x(), g.cy()));
+    }
 }

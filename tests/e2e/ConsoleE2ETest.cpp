@@ -36,7 +36,7 @@ TEST(ConsoleE2E, QueuedCommandsAreFramedPacedAndAcknowledged)
     QTemporaryDir dir;
     DataFolder data(dir.path().toStdString());
     ConsoleSettings settings; // mode 1, address 1
-    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path()}, settings);
+    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr}, settings);
     ASSERT_TRUE(console.portOpen());
 
     // The console's own start-up requests go out as well; follow the queued ones.
@@ -77,7 +77,7 @@ TEST(ConsoleE2E, StartupAddressRequestIsAnsweredAcknowledgedAndShown)
     QTemporaryDir dir;
     DataFolder data(dir.path().toStdString());
     ConsoleSettings settings;
-    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path()}, settings);
+    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr}, settings);
     ASSERT_TRUE(console.portOpen());
     // The traffic log shows what crossed the line, in order.
     const std::string log = dir.filePath(QStringLiteral("traffic.txt")).toStdString();

@@ -17,7 +17,7 @@ struct TestConsole {
         line.openSucceeds = portOpens;
         settings = s;
         console = std::make_unique<ConsoleDialog>(
-            ConsoleServices{store, prompter, modal, clock, clock, line, data, {}}, settings);
+            ConsoleServices{store, prompter, modal, clock, clock, line, data, {}, nullptr}, settings);
     }
 
     std::vector<FakeLine::Bytes> Written() const { return line.written; }

@@ -1,0 +1,142 @@
+#include "ConsoleControlIds.h"
+#include "Lamp.h"
+#include "PTControl.h"
+#include "PictureButton.h"
+#include "TestConsole.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+ConsoleSettings PadSettings(int panTiltType, int protocol = 0, int rx = 5)
+{
+    ConsoleSettings s;
+    s.panTiltType = panTiltType;
+    s.protocol = protocol;
+    s.receiverType = rx;
+    s.padPicture = 0;
+    return s;
+}
+
+void Settle(TestConsole& t)
+{
+    t.clock.Advance(3000);
+    t.line.Inject({0x06});
+    t.clock.Advance(200);
+    t.line.written.clear();
+}
+
+// The texts written, framing stripped (mode 1), each acknowledged at once.
+std::vector<std::string> Drain(TestConsole& t, uint32_t ms = 2000)
+{
+    std::vector<std::string> out;
+    size_t seen = t.line.written.size();
+    for (uint32_t i = 0; i < ms; ++i) {
+        t.clock.Advance(1);
+        for (; seen < t.line.written.size(); ++seen) {
+            const auto& f = t.line.written[seen];
+            out.emplace_back(f.begin() + 2, f.end() - 1);
+            t.line.Inject({0x06});
+        }
+    }
+    t.line.written.clear();
+    return out;
+}
+
+PTControl* Pad(TestConsole& t)
+{
+    return t.console->findChild<PTControl*>(QStringLiteral("PTControl"));
+}
+
+QPoint Centre(PTControl* pad)
+{
+    return QPoint(pad->geometry().cx(), pad->geometry().cy());
+}
+} // namespace
+
+TEST(ConsolePad, ZoneModeDragSendsZonesThenTheStop)
+{
+    TestConsole t(PadSettings(0));
+    t.console->show();
+    Settle(t);
+    PTControl* pad = Pad(t);
+    ASSERT_NE(pad, nullptr);
+    const QPoint c = Centre(pad);
+    QTest::mousePress(pad, Qt::LeftButton, {}, c + QPoint(-30, -30));
+    QTest::mouseMove(pad, c + QPoint(0, -30));
+    QTest::mouseMove(pad, c + QPoint(0, -35)); // the same zone: nothing new
+    QTest::mouseRelease(pad, Qt::LeftButton, {}, c + QPoint(0, -35));
+    EXPECT_EQ(Drain(t), (std::vector<std::string>{"PLTU", "PSTU", "PSTS"}));
+
+    // A click in the centre square sends nothing but the stop.
+    QTest::mouseClick(pad, Qt::LeftButton, {}, c);
+    EXPECT_EQ(Drain(t), std::vector<std::string>{"PSTS"});
+}
+
+TEST(ConsolePad, ProportionalStopOvertakesWaitingMotion)
+{
+    TestConsole t(PadSettings(1));
+    t.console->show();
+    Settle(t);
+    PTControl* pad = Pad(t);
+    const QPoint c = Centre(pad);
+    // A centre click in proportional mode sends "PSTS" on press and on
+    // release; the release's stop empties the queue first, so one goes out.
+    QTest::mouseClick(pad, Qt::LeftButton, {}, c);
+    EXPECT_EQ(Drain(t), std::vector<std::string>{"PSTS"});
+
+    // Motion commands still waiting when the drag ends are dropped.
+    t.console->link().linkReady = false; // the camera has not answered yet
+    QTest::mousePress(pad, Qt::LeftButton, {}, c + QPoint(-30, 0));
+    QTest::mouseMove(pad, c + QPoint(-40, 0));
+    QTest::mouseRelease(pad, Qt::LeftButton, {}, c + QPoint(-40, 0));
+    EXPECT_EQ(t.console->link().queue().WaitingCount(), 1);
+    t.console->link().linkReady = true;
+    EXPECT_EQ(Drain(t), std::vector<std::string>{"PSTS"});
+}
+
+TEST(ConsolePad, PadCommandsStopTheConsoleTour)
+{
+    TestConsole t(PadSettings(0));
+    t.console->show();
+    Settle(t);
+    t.console->DrawLamp(ConsoleLamp::Tour, 1);
+    QTest::mouseClick(Pad(t), Qt::LeftButton, {}, Centre(Pad(t)));
+    EXPECT_FALSE(t.console->lamp(ConsoleLamp::Tour)->isLit());
+    EXPECT_FALSE(t.console->state().tourRunning);
+}
+
+TEST(ConsolePad, NudgeButtons)
+{
+    struct Case {
+        int panTiltType, rx;
+        const char* name;
+        std::vector<std::string> sent;
+    } cases[] = {
+        {0, 5, "NudgeLeft", {"PL", "PSTS"}},
+        {1, 5, "NudgeUp", {"un"}},
+        {2, 12, "NudgeDown", {"nd"}},
+    };
+    for (const Case& c : cases) {
+        TestConsole t(PadSettings(c.panTiltType, 0, c.rx));
+        t.console->show();
+        Settle(t);
+        auto* nudge = Pad(t)->findChild<PictureButton*>(QString::fromLatin1(c.name));
+        ASSERT_NE(nudge, nullptr) << c.name;
+        QTest::mouseClick(nudge, Qt::LeftButton);
+        EXPECT_EQ(Drain(t), c.sent) << c.name;
+    }
+}
+
+TEST(ConsolePad, JavelinProtocolsTranslateThePadText)
+{
+    TestConsole t(PadSettings(1, 3));
+    t.console->show();
+    Settle(t);
+    const QPoint c = Centre(Pad(t));
+    QTest::mousePress(Pad(t), Qt::LeftButton, {}, c + QPoint(-30, 0)); // "l9TS"
+    t.clock.Advance(60);
+    ASSERT_GE(t.line.written.size(), 1u);
+    // Pan left start, FF 06 07 04 00 01 C0 2E: a binary record, not text.
+    EXPECT_EQ(t.line.written[0], (FakeLine::Bytes{0xFF, 0x06, 0x07, 0x04, 0x00, 0x01, 0xC0, 0x2E}));
+}
