@@ -67,6 +67,11 @@ void LoadSettings(SettingsStore& store, ConsoleSettings& s, PresetNameTable& pre
     for (const IntKey& k : kSetupKeys)
         s.*k.field = ReadOrDefault(store, kSetup, k);
     s.portName = store.GetString(kSetup, "Port Name", "");
+    s.ntcipCommunity = store.GetString(kSetup, kNtcipCommunity, "");
+    if (s.ntcipCommunity.empty()) {
+        s.ntcipCommunity = kDefaultNtcipCommunity;
+        store.SetString(kSetup, kNtcipCommunity, s.ntcipCommunity);
+    }
 
     // A missing camera-reported value is used as 0 and left unwritten: the
     // camera's next status reply stores the real one. For receiver types other

@@ -24,6 +24,7 @@ struct ConsoleSettings {
     std::array<int, 10> storedTourEntries{};
     std::array<int, 10> tourEntryFlags{};
     std::string portName; // "Port Name": the device chosen in Setup where ports have names
+    std::string ntcipCommunity = "public"; // "NTCIP Community": sent with "Disable NTCIP Mode"
 };
 
 constexpr int kPresetCount = 64;
@@ -51,4 +52,6 @@ inline constexpr const char* kVideoType = "Video Type";
 inline constexpr const char* kLineLockPhase = "LL Phase";
 inline constexpr const char* kCommProtocol = "Comm. Protocol";
 inline constexpr const char* kVideoFreezeStatus = "Video Freeze Status";
+inline constexpr const char* kNtcipCommunity = "NTCIP Community";
+inline constexpr const char* kDefaultNtcipCommunity = "public";
 } // namespace SettingsKeys

@@ -13,7 +13,8 @@ Values CleanProfile()
     Values v = {
         {"Setup/Port Index", 0}, {"Setup/Port", 1},       {"Setup/Baud", 0},       {"Setup/Mode", 1},
         {"Setup/PTImage", 7},    {"Setup/RxType", 5},     {"Setup/CamType", 3},    {"Setup/PTType", 1},
-        {"Setup/PSpeed", 15},    {"Setup/TSpeed", 15},    {"TourSetup/DwellTime", 5},
+        {"Setup/PSpeed", 15},    {"Setup/TSpeed", 15},    {"Setup/NTCIP Community", std::string("public")},
+        {"TourSetup/DwellTime", 5},
     };
     for (int i = 1; i <= 10; ++i)
         v["TourSetup/Tour" + std::to_string(i)] = 0;
