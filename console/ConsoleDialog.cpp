@@ -36,6 +36,7 @@ ConsoleDialog::ConsoleDialog(ConsoleServices services, const ConsoleSettings& se
     link_.sendingSuspended = true;
     BuildWindow();
     ConnectDialogButtons();
+    ConnectLensButtons();
     Initialise();
 }
 
@@ -275,6 +276,9 @@ void ConsoleDialog::OnTimer(int id)
         break;
     case ConsoleTimer::StartupC:
         link_.SendCommand("L?");
+        break;
+    case ConsoleTimer::NtcipFollowUp:
+        EnqueueCommand("mND");
         break;
     case ConsoleTimer::StatusRequest:
         if (StatusPollIsJavelin(settings_.receiverType, settings_.protocol)) {

@@ -7,6 +7,7 @@
 #include "JavelinCommandBuilder.h"
 #include "Joystick.h"
 #include "JoystickCommands.h"
+#include "LensCommands.h"
 #include "Line.h"
 #include "ReceiveStateMachine.h"
 #include "ReplyFields.h"
@@ -42,9 +43,14 @@ struct ConsoleState {
     bool findInProgress = false;
     bool manualIntegration = false;
     bool manualFocus = false;
-    bool autoIris = false;
+    bool autoIris = true;
+    bool autoFocusOnMove = false;
     bool leftVideoReversed = false;
+    bool rightVideoReversed = false;
+    bool auxiliary2 = false;
     bool tourRunning = false;
+    int lensSpeed = -1;    // none chosen, 0 "Ultra Slow", 1 "Slow", 2 "Fast"
+    int lensFastState = 0;
     std::array<int, 15> auxiliary{};
 };
 
@@ -180,6 +186,19 @@ private:
     void OnVideoFlags(const uint8_t* frame, size_t length);
     void StoreReportedSetting(const char* key, int& field, int value);
     void QueueStatusRequest();
+
+    // Lens, latch and auxiliary buttons (ConsoleLens.cpp).
+    void ConnectLensButtons();
+    LensContext MakeLensContext() const;
+    void OnLensPress(LensButton button);
+    void OnLensRelease();
+    void ApplyLatch(const LatchAction& action, int lampId, int firstButton, int secondButton, bool& state,
+                    void (JavelinCommandBuilder::*javelinAction)());
+    void OnLensSpeed(int speed);
+    void OnVideoSource(int source);
+    void OnDisableNtcip();
+    void SendToggle(bool& state, const char* on, const char* off);
+    void OnModuleDialog(const char* title);
 
     // The buttons that open dialogs (ConsoleDialogs.cpp).
     void ConnectDialogButtons();

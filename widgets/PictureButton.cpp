@@ -1,5 +1,7 @@
 #include "PictureButton.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 PictureButton::PictureButton(const QString& caption, QSize size, QWidget* parent)
@@ -33,4 +35,77 @@ void PictureButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, ButtonPicture(caption_, pictureState(), size_, phase_));
+}
+
+void PictureButton::Hold()
+{
+    if (held_)
+        return;
+    held_ = true;
+    setDown(true);
+    emit held();
+}
+
+void PictureButton::LetGo()
+{
+    if (!held_)
+        return;
+    held_ = false;
+    setDown(false);
+    emit letGo();
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event)
+{
+    if (!hold_ || event->button() != Qt::LeftButton)
+        return QPushButton::mousePressEvent(event);
+    // Qt keeps the mouse with this button until the release.
+    Hold();
+    event->accept();
+}
+
+void PictureButton::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!hold_)
+        QPushButton::mouseMoveEvent(event);
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!hold_ || event->button() != Qt::LeftButton)
+        return QPushButton::mouseReleaseEvent(event);
+    LetGo();
+    event->accept();
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    if (!hold_ || event->key() != Qt::Key_Space)
+        return QPushButton::keyPressEvent(event);
+    if (!event->isAutoRepeat())
+        Hold();
+}
+
+void PictureButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!hold_ || event->key() != Qt::Key_Space)
+        return QPushButton::keyReleaseEvent(event);
+    if (!event->isAutoRepeat())
+        LetGo();
+}
+
+// A held button that loses the focus or is disabled lets go, so a motion
+// never outlives the operator's hold.
+void PictureButton::focusOutEvent(QFocusEvent* event)
+{
+    if (hold_)
+        LetGo();
+    QPushButton::focusOutEvent(event);
+}
+
+void PictureButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        LetGo();
+    QPushButton::changeEvent(event);
 }

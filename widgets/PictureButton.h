@@ -19,14 +19,36 @@ public:
     int phase() const { return phase_; }
     void SetPhase(int phase);
 
+    // A hold button reports the press and the release of a held mouse
+    // button (or space key) wherever the release happens; leaving the
+    // button while held does not let it go.
+    void SetHoldButton(bool hold) { hold_ = hold; }
+    bool isHeld() const { return held_; }
+
     QSize sizeHint() const override { return size_; }
     QSize minimumSizeHint() const override { return size_; }
 
+signals:
+    void held();
+    void letGo();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void Hold();
+    void LetGo();
+
     QString caption_;
+    bool hold_ = false;
+    bool held_ = false;
     QSize size_;
     int phase_ = 0;
 };

@@ -1,0 +1,217 @@
+// The lens buttons (held: a press starts the motion, the release stops it),
+// the latch buttons and the auxiliary buttons of the console.
+#include "ConsoleControlIds.h"
+#include "ConsoleDialog.h"
+#include "ConsoleTimerIds.h"
+#include "Lamp.h"
+#include "NtcipFrame.h"
+#include "PictureButton.h"
+#include "Prompter.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+
+using namespace ConsoleControl;
+
+namespace {
+constexpr std::pair<int, LensButton> kLensButtons[] = {
+    {ZoomIn, LensButton::ZoomIn},       {ZoomOut, LensButton::ZoomOut},     {FocusNear, LensButton::FocusNear},
+    {FocusFar, LensButton::FocusFar},   {IrisOpen, LensButton::IrisOpen},   {IrisClose, LensButton::IrisClose},
+    {ColorRed, LensButton::ColorRed},   {ColorBlue, LensButton::ColorBlue}, {IntegrationUp, LensButton::IntegrationUp},
+    {IntegrationDown, LensButton::IntegrationDown},
+};
+
+// Buttons that send one command straight to the camera.
+constexpr std::pair<int, const char*> kDirectButtons[] = {
+    {LeftCameraPwr, "LcP"}, {RightCameraPwr, "Lcp"}, {PwrStatusReq, "LcS"}, {PressureQuery, "mPS"},
+    {SeekHome, "mFH"},      {GetAzimuth, "mNS"},     {EnableNtcip, "mNE"},
+};
+} // namespace
+
+LensContext ConsoleDialog::MakeLensContext() const
+{
+    LensContext c;
+    c.cameraType = settings_.cameraType;
+    c.receiverType = settings_.receiverType;
+    c.protocol = settings_.protocol;
+    c.panTiltType = settings_.panTiltType;
+    c.lensSpeed = state_.lensSpeed;
+    c.lensFastState = state_.lensFastState;
+    c.videoSource = videoSource_;
+    return c;
+}
+
+void ConsoleDialog::ConnectLensButtons()
+{
+    auto button = [this](int id) { return static_cast<QAbstractButton*>(control(id)); };
+    // The release reaches the pressed button wherever the mouse is let go.
+    for (auto [id, lens] : kLensButtons) {
+        auto* b = static_cast<PictureButton*>(control(id));
+        b->SetHoldButton(true);
+        connect(b, &PictureButton::held, this, [this, lens = lens] { OnLensPress(lens); });
+        connect(b, &PictureButton::letGo, this, &ConsoleDialog::OnLensRelease);
+    }
+    for (auto [id, text] : kDirectButtons)
+        connect(button(id), &QAbstractButton::clicked, this, [this, text = text] { SendCommand(text); });
+
+    connect(button(CameraPower), &QAbstractButton::clicked, this, [this] {
+        if (MakeLensContext().javelin()) {
+            javelin_.CameraPower();
+            timers_->Start(ConsoleTimer::QueueService, 5);
+        } else {
+            EnqueueCommand("LP");
+        }
+        timers_->Start(ConsoleTimer::StatusRequest, 1500);
+    });
+    connect(button(LensFast), &QAbstractButton::clicked, this, [this] { OnLensSpeed(-1); EnqueueCommand("LL"); });
+    connect(button(ColorBalance), &QAbstractButton::clicked, this, [this] { EnqueueCommand("L1"); });
+    connect(button(ManualIris), &QAbstractButton::clicked, this, [this] {
+        ApplyLatch(ManualIrisAction(MakeLensContext(), state_.autoIris), ConsoleLamp::ManualIris, IrisOpen, IrisClose,
+                   state_.autoIris, &JavelinCommandBuilder::ManualIris);
+    });
+    connect(button(ManualFocus), &QAbstractButton::clicked, this, [this] {
+        ApplyLatch(ManualFocusAction(MakeLensContext(), state_.manualFocus), ConsoleLamp::ManualFocus, FocusNear,
+                   FocusFar, state_.manualFocus, &JavelinCommandBuilder::ManualFocus);
+    });
+    connect(button(ManualIntegration), &QAbstractButton::clicked, this, [this] {
+        ApplyLatch(ManualIntegrationAction(MakeLensContext(), state_.manualIntegration), ConsoleLamp::ManualIntegration,
+                   IntegrationUp, IntegrationDown, state_.manualIntegration, nullptr);
+    });
+    for (auto [id, speed] : {std::pair{UltraSlow, 0}, {Slow, 1}, {Fast, 2}})
+        connect(button(id), &QAbstractButton::clicked, this, [this, speed = speed] { OnLensSpeed(speed); });
+
+    connect(button(AutoFocusOnPtz), &QAbstractButton::clicked, this, [this] {
+        state_.autoFocusOnMove = !state_.autoFocusOnMove;
+        SendCommand("L6");
+    });
+    connect(button(Aux2Enable), &QAbstractButton::clicked, this, [this] {
+        SendToggle(state_.auxiliary2, "21", "20");
+        DrawLamp(ConsoleLamp::Aux2, state_.auxiliary2 ? 1 : 0);
+    });
+    connect(button(LeftVideoReversed), &QAbstractButton::clicked, this,
+            [this] { SendToggle(state_.leftVideoReversed, "mR1", "mR0"); });
+    connect(button(RightVideoReversed), &QAbstractButton::clicked, this,
+            [this] { SendToggle(state_.rightVideoReversed, "mr1", "mr0"); });
+    for (auto [id, text] : {std::pair{Wipe, "L3"}, {Wash, "L2"}})
+        connect(button(id), &QAbstractButton::clicked, this, [this, text = text] {
+            SendCommand(text);
+            timers_->Start(ConsoleTimer::StatusRequest, 15000);
+        });
+    connect(button(SourceLeft), &QAbstractButton::clicked, this, [this] { OnVideoSource(0); });
+    connect(button(SourceRight), &QAbstractButton::clicked, this, [this] { OnVideoSource(1); });
+    connect(button(DisableNtcip), &QAbstractButton::clicked, this, &ConsoleDialog::OnDisableNtcip);
+    connect(button(SendModule), &QAbstractButton::clicked, this,
+            [this] { OnModuleDialog("Send Pan/Tilt Commands to Pan/Tilt Module"); });
+    connect(button(SetAzimuth), &QAbstractButton::clicked, this, [this] { OnModuleDialog("Azimuth Setup"); });
+}
+
+void ConsoleDialog::OnLensPress(LensButton button)
+{
+    const LensHeld held = HeldBy(button);
+    switch (held) {
+    case LensHeld::Zoom: state_.zoomMoving = true; break;
+    case LensHeld::Focus: state_.focusMoving = true; break;
+    case LensHeld::Iris: state_.irisMoving = true; break;
+    case LensHeld::Colour: state_.colourMoving = true; break;
+    case LensHeld::Integration: state_.integrationMoving = true; break;
+    case LensHeld::None: break;
+    }
+    if (held == LensHeld::Zoom || held == LensHeld::Focus)
+        StopConsoleTour();
+    const LensAction a = LensPressCommand(button, MakeLensContext());
+    if (a.kind == LensAction::Kind::Text) {
+        EnqueueCommand(std::string_view(a.text).substr(0, 4), a.queueTimerMs);
+    } else if (a.kind == LensAction::Kind::Javelin) {
+        javelin_.LensPress(a.motion);
+        timers_->Start(ConsoleTimer::QueueService, a.queueTimerMs);
+    }
+}
+
+void ConsoleDialog::OnLensRelease()
+{
+    // The first function held, in this order, is the one to stop.
+    const std::pair<bool*, LensHeld> order[] = {
+        {&state_.zoomMoving, LensHeld::Zoom},     {&state_.irisMoving, LensHeld::Iris},
+        {&state_.focusMoving, LensHeld::Focus},   {&state_.colourMoving, LensHeld::Colour},
+        {&state_.integrationMoving, LensHeld::Integration},
+    };
+    for (auto [flag, held] : order) {
+        if (!*flag)
+            continue;
+        *flag = false;
+        const LensAction a = LensReleaseCommand(held, MakeLensContext());
+        if (a.kind == LensAction::Kind::Text) {
+            EnqueueCommand(a.text, a.queueTimerMs);
+        } else if (a.kind == LensAction::Kind::Javelin) {
+            javelin_.LensRelease(a.axis);
+            timers_->Start(ConsoleTimer::QueueService, a.queueTimerMs);
+        }
+        return;
+    }
+}
+
+void ConsoleDialog::ApplyLatch(const LatchAction& a, int lampId, int firstButton, int secondButton, bool& state,
+                               void (JavelinCommandBuilder::*javelinAction)())
+{
+    if (a.kind == LatchAction::Kind::Text && !a.text.empty()) {
+        EnqueueCommand(a.text);
+    } else if (a.kind == LatchAction::Kind::Javelin && javelinAction) {
+        (javelin_.*javelinAction)();
+        timers_->Start(ConsoleTimer::QueueService, 5);
+    }
+    if (!a.changesState)
+        return;
+    state = a.newState;
+    DrawLamp(lampId, a.lampOn ? 1 : 0);
+    control(firstButton)->setEnabled(a.buttonsOn);
+    control(secondButton)->setEnabled(a.buttonsOn);
+}
+
+// -1 ("Lens Fast") clears the speed radio buttons.
+void ConsoleDialog::OnLensSpeed(int speed)
+{
+    state_.lensSpeed = speed;
+    if (speed < 0) {
+        auto* any = static_cast<QAbstractButton*>(control(UltraSlow));
+        QButtonGroup* group = any->group();
+        group->setExclusive(false);
+        for (QAbstractButton* b : group->buttons())
+            b->setChecked(false);
+        group->setExclusive(true);
+        return;
+    }
+    state_.lensFastState = speed == 2 ? 1 : 0;
+    DrawLamp(ConsoleLamp::LensFast, speed == 2 ? 1 : 0);
+}
+
+void ConsoleDialog::OnVideoSource(int source)
+{
+    SendCommand(source == 0 ? "ms0" : "ms1");
+    videoSource_ = source;
+    EnableControlsForTypes();
+    timers_->Start(ConsoleTimer::StatusRequest, 500);
+}
+
+void ConsoleDialog::SendToggle(bool& state, const char* on, const char* off)
+{
+    state = !state;
+    SendCommand(state ? on : off);
+}
+
+void ConsoleDialog::OnDisableNtcip()
+{
+    const std::optional<NtcipFrame> frame = BuildNtcipDisableFrame(settings_.ntcipCommunity);
+    if (!frame) {
+        services_.prompter.ShowMessage("The NTCIP community (Setup, \"NTCIP Community\") must be six lower-case letters.",
+                                       ApplicationTitle());
+        return;
+    }
+    SendRawBytes(frame->data(), frame->size());
+    timers_->Start(ConsoleTimer::NtcipFollowUp, 800);
+}
+
+void ConsoleDialog::OnModuleDialog(const char* title)
+{
+    if (RunPlaceholder(QString::fromLatin1(title)) == QDialog::Accepted)
+        link_.linkReady = true;
+}
