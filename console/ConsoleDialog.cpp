@@ -37,6 +37,7 @@ ConsoleDialog::ConsoleDialog(ConsoleServices services, const ConsoleSettings& se
     BuildWindow();
     ConnectDialogButtons();
     ConnectLensButtons();
+    ConnectPresetControls();
     Initialise();
 }
 
@@ -129,12 +130,8 @@ void ConsoleDialog::SetLensToolTips()
 
 void ConsoleDialog::FillPresetList()
 {
-    const PresetNameTable& names = ConsolePresetNames();
-    presetList_->clear();
-    const int count = PresetListLength(settings_.receiverType);
-    for (int i = 0; i < count; ++i)
-        presetList_->addItem(QString::fromStdString(names[i]));
-    presetList_->setCurrentIndex(0);
+    state_.selectedPreset = 0;
+    FillPresetListWith(PresetListLength(settings_.receiverType));
 }
 
 void ConsoleDialog::ResetConsoleState()
@@ -255,9 +252,23 @@ void ConsoleDialog::OnTimer(int id)
         link_.ReplyTimeout();
         return;
     }
+    if (id == ConsoleTimer::PeriodicStatus) {
+        OnPeriodicStatus();
+        return;
+    }
+    if (id == ConsoleTimer::PeriodicPosition) {
+        OnPeriodicPosition();
+        return;
+    }
     // Every other timer of the console is a one-shot.
     timers_->Stop(id);
     switch (id) {
+    case ConsoleTimer::TourStep:
+        OnTourStep();
+        break;
+    case ConsoleTimer::TourStop:
+        timers_->Stop(ConsoleTimer::TourStep);
+        break;
     case ConsoleTimer::TxLampOff:
         DrawLamp(ConsoleLamp::Transmit, 0);
         break;

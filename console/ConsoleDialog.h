@@ -17,6 +17,7 @@
 #include "TrafficRecorder.h"
 
 #include <QDialog>
+#include <functional>
 #include <array>
 #include <map>
 #include <memory>
@@ -48,7 +49,14 @@ struct ConsoleState {
     bool leftVideoReversed = false;
     bool rightVideoReversed = false;
     bool auxiliary2 = false;
-    bool tourRunning = false;
+    bool tourRunning = false;       // the console runs a tour
+    bool cameraTourRunning = false; // the camera runs one
+    bool periodicStatus = false;
+    bool periodicPosition = false;
+    int requestCounter = 0;
+    int tourStep = 0;
+    int dwellMs = 5000;
+    int selectedPreset = 0;
     int lensSpeed = -1;    // none chosen, 0 "Ultra Slow", 1 "Slow", 2 "Fast"
     int lensFastState = 0;
     std::array<int, 15> auxiliary{};
@@ -123,8 +131,13 @@ public:
     // Ends a tour the console runs itself.
     void StopConsoleTour();
 
+    // Called when a position or status reply arrives while a "Find Camera
+    // Address" search runs; the search dialog sets it.
+    std::function<void(int address)> onCameraFound;
+
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
@@ -199,6 +212,31 @@ private:
     void OnDisableNtcip();
     void SendToggle(bool& state, const char* on, const char* off);
     void OnModuleDialog(const char* title);
+
+    // Address, preset, position and tour controls, and the status and
+    // position polling (ConsolePresets.cpp).
+    void ConnectPresetControls();
+    void OnMonitorChanged(int monitor);
+    void OnSetAddress();
+    void OnReset();
+    void SetPeriodicStatus(bool on);
+    void SetPeriodicPosition(bool on);
+    void OnPeriodicStatus();
+    void OnPeriodicPosition();
+    int NextRequestCounter();
+    void OnStorePreset();
+    void OnGotoPreset();
+    void OnStoreId();
+    void OnGetId();
+    void CommitPresetName();
+    void SetPresetName(int index, const std::string& name);
+    void FillPresetListWith(int count);
+    void OnPositionGoto();
+    void OnStartStopTour();
+    void OnTourStep();
+    void OnPositionStatusReply(const uint8_t* frame, size_t length);
+    void OnPresetIdReply(const uint8_t* frame, size_t length);
+    void QueueJavelin(bool queued);
 
     // The buttons that open dialogs (ConsoleDialogs.cpp).
     void ConnectDialogButtons();

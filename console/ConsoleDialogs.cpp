@@ -6,6 +6,8 @@
 #include "ConsoleTimerIds.h"
 #include "ModalRunner.h"
 #include "PlaceholderDialog.h"
+#include "SettingsStore.h"
+#include "TourSetupDialog.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -58,9 +60,8 @@ int ConsoleDialog::RunPlaceholder(const QString& title)
 // Opening a dialog ends the periodic status and position requests.
 void ConsoleDialog::StopPeriodicRequests()
 {
-    timers_->Stop(ConsoleTimer::PeriodicStatus);
-    timers_->Stop(ConsoleTimer::PeriodicPosition);
-    DrawLamp(ConsoleLamp::Polling, 0);
+    SetPeriodicStatus(false);
+    SetPeriodicPosition(false);
 }
 
 // A panel talks to the camera on its own: nothing of the console's waits.
@@ -139,7 +140,20 @@ void ConsoleDialog::OnTourSetup()
         RunPlaceholder(QStringLiteral("Tours and Sectors Setup"));
         return;
     }
-    RunPlaceholder(QStringLiteral("Tour Setup"));
+    TourSetupDialog dialog(settings_.storedTourEntries, settings_.dwellTime, settings_.tourEntryFlags,
+                           services_.prompter, this);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    for (int i = 0; i < 10; ++i) {
+        if (dialog.entries()[i] == settings_.storedTourEntries[i])
+            continue;
+        settings_.storedTourEntries[i] = dialog.entries()[i];
+        services_.settings.SetInt(SettingsKeys::kTourSetup, "Tour" + std::to_string(i + 1), dialog.entries()[i]);
+    }
+    if (dialog.dwellTime() != settings_.dwellTime) {
+        settings_.dwellTime = dialog.dwellTime();
+        services_.settings.SetInt(SettingsKeys::kTourSetup, "DwellTime", settings_.dwellTime);
+    }
 }
 
 void ConsoleDialog::OnDspStatus()

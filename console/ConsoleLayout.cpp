@@ -1,6 +1,7 @@
 // The console window's controls and their arrangement.
 #include "ConsoleControlIds.h"
 #include "ConsoleDialog.h"
+#include "HexEntryBox.h"
 #include "Lamp.h"
 #include "PTControl.h"
 #include "PictureButton.h"
@@ -265,9 +266,10 @@ QGroupBox* ConsoleDialog::BuildPositionsGroup()
     auto* v = new QVBoxLayout(box);
     auto* grid = new QGridLayout;
     int column = 0;
-    for (auto [id, caption] : {std::pair{Pan, "Pan"}, std::pair{Tilt, "Tilt"}, std::pair{Zoom, "Zoom"},
-                               std::pair{Focus, "Focus"}}) {
-        auto* field = Register(id, new QLineEdit(this));
+    for (auto [id, caption, length] : {std::tuple{Pan, "Pan", 5}, std::tuple{Tilt, "Tilt", 5},
+                                       std::tuple{Zoom, "Zoom", 4}, std::tuple{Focus, "Focus", 4}}) {
+        auto* field = Register(id, new HexEntryBox(this));
+        field->setMaxLength(length);
         field->setMaximumWidth(60);
         grid->addWidget(Caption(caption, this), 0, column, Qt::AlignHCenter);
         grid->addWidget(field, 1, column);

@@ -28,12 +28,6 @@ void ConsoleDialog::OnPtCommand(const std::string& text)
     StopConsoleTour();
 }
 
-void ConsoleDialog::StopConsoleTour()
-{
-    state_.tourRunning = false;
-    DrawLamp(ConsoleLamp::Tour, 0);
-}
-
 // The console reads joystick 1 itself, when the machine has one.
 void ConsoleDialog::CaptureJoystick()
 {

@@ -131,10 +131,9 @@ void ConsoleDialog::RunConsoleDecoder(ConsoleDecoder decoder, const uint8_t* fra
     case ConsoleDecoder::FocusReport: OnFocusReport(frame, length); break;
     case ConsoleDecoder::BinaryStatus: OnBinaryStatus(frame, length); break;
     case ConsoleDecoder::VideoFlags: OnVideoFlags(frame, length); break;
-    // The position and status decoder, the preset names and the address
-    // search come with their own handlers.
-    case ConsoleDecoder::PositionStatus:
-    case ConsoleDecoder::PresetId:
+    case ConsoleDecoder::PositionStatus: OnPositionStatusReply(frame, length); break;
+    case ConsoleDecoder::PresetId: OnPresetIdReply(frame, length); break;
+    // The address and baud search continues in its own dialog.
     case ConsoleDecoder::SearchContinue:
     case ConsoleDecoder::None:
         break;

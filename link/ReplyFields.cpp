@@ -1,5 +1,6 @@
 #include "ReplyFields.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -115,4 +116,57 @@ std::optional<BinaryStatus> DecodeBinaryStatus(const uint8_t* frame, size_t leng
     s.manualFocus = (status >> focusBit) & 1;
     s.cameraPower = (status >> 6) & 1;
     return s;
+}
+
+size_t ReplyTextEnd(const uint8_t* frame, size_t length)
+{
+    return TextEnd(frame, length);
+}
+
+namespace {
+std::optional<int> ReadHex3(const uint8_t* frame, size_t end, size_t offset)
+{
+    if (offset + 3 > end)
+        return std::nullopt;
+    return (frame[offset] & 0x0F) << 8 | (frame[offset + 1] & 0x0F) << 4 | (frame[offset + 2] & 0x0F);
+}
+
+// The byte after a letter that stands at the first or else the second offset.
+std::optional<uint8_t> LetterField(const uint8_t* frame, size_t end, size_t first, size_t second, char letter)
+{
+    if (auto b = FieldByte(frame, end, first, letter))
+        return b;
+    return FieldByte(frame, end, second, letter);
+}
+} // namespace
+
+PositionStatus DecodePositionStatus(const uint8_t* frame, size_t length)
+{
+    PositionStatus s;
+    const size_t end = TextEnd(frame, length);
+    if (end < 3)
+        return s;
+    constexpr size_t at = 2; // the reply letter
+    s.letter = static_cast<char>(frame[at]);
+    if (s.letter == 'P') {
+        s.pan = ReadHex3(frame, end, at + 1);
+        s.tilt = ReadHex3(frame, end, at + 4);
+    } else if (s.letter == 'V') {
+        s.zoom = ReadHex3(frame, end, at + 1);
+        s.focus = ReadHex3(frame, end, at + 4);
+    }
+    s.latch = s.letter == 'L' ? FieldByte(frame, end, at, 'L') : FieldByte(frame, end, at + 2, 'L');
+    s.focusStatus = LetterField(frame, end, at + 2, at + 4, 'A');
+    s.receiverStatus = LetterField(frame, end, at + 4, at + 6, 'X');
+    return s;
+}
+
+std::optional<std::string> DecodePresetName(const uint8_t* frame, size_t length)
+{
+    const size_t end = TextEnd(frame, length);
+    if (end < 5 || frame[2] != 'd')
+        return std::nullopt;
+    std::string name(reinterpret_cast<const char*>(frame + 5), std::min<size_t>(end - 5, 24));
+    name.resize(24, ' ');
+    return name;
 }

@@ -68,3 +68,25 @@ struct BinaryStatus {
 // others; manual focus: bit 0 for protocol 9, bit 4 for the others; camera
 // power: bit 6.
 std::optional<BinaryStatus> DecodeBinaryStatus(const uint8_t* frame, size_t length, int protocol);
+
+// Where a reply's text ends: before the checksum of an 0xF8 frame, before
+// the checksum and 0x03 of a mode-0 frame.
+size_t ReplyTextEnd(const uint8_t* frame, size_t length);
+
+// The position and status replies 'P', 'V', 'L' and 'H'; offsets count from
+// the reply letter at frame offset 2.
+struct PositionStatus {
+    char letter = 0;
+    std::optional<int> pan, tilt;    // 'P': three hex digits each, at +1 and +4
+    std::optional<int> zoom, focus;  // 'V': likewise
+    std::optional<uint8_t> latch;    // 'L' at +0 (byte at +1), or 'L' at +2 (byte at +3)
+    std::optional<uint8_t> focusStatus;    // 'A' at +2 (byte at +3), else at +4 (byte at +5)
+    std::optional<uint8_t> receiverStatus; // 'X' at +4 (byte at +5), else at +6 (byte at +7)
+};
+// Hex digits are the low four bits of their characters, as the camera sends
+// 0 to F as the characters 0x30 to 0x3F.
+PositionStatus DecodePositionStatus(const uint8_t* frame, size_t length);
+
+// A 'd' reply's preset name: up to 24 characters from frame offset 5,
+// padded with spaces to 24; absent when the reply is too short to carry one.
+std::optional<std::string> DecodePresetName(const uint8_t* frame, size_t length);

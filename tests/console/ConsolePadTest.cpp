@@ -97,10 +97,13 @@ TEST(ConsolePad, ProportionalStopOvertakesWaitingMotion)
 
 TEST(ConsolePad, PadCommandsStopTheConsoleTour)
 {
-    TestConsole t(PadSettings(0));
+    ConsoleSettings s = PadSettings(0, 0, 3); // a receiver whose tour the console runs
+    s.tourEntryFlags[0] = 1;
+    TestConsole t(s);
     t.console->show();
     Settle(t);
-    t.console->DrawLamp(ConsoleLamp::Tour, 1);
+    QTest::mouseClick(t.console->control(ConsoleControl::StartStop), Qt::LeftButton);
+    ASSERT_TRUE(t.console->lamp(ConsoleLamp::Tour)->isLit());
     QTest::mouseClick(Pad(t), Qt::LeftButton, {}, Centre(Pad(t)));
     EXPECT_FALSE(t.console->lamp(ConsoleLamp::Tour)->isLit());
     EXPECT_FALSE(t.console->state().tourRunning);
