@@ -100,9 +100,12 @@ std::string EncodePosition(const std::string& text, size_t width)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (out.size() < width)
         out.insert(0, width - out.size(), '0');
-    for (size_t i = 0; i < 3 && i < out.size(); ++i)
-        if (out[i] >= 'A' && out[i] <= 'F')
-            out[i] = static_cast<char>(out[i] - 7);
+    // Every hex letter, not only those of the first three places: in a
+    // four-place field a letter in the last place would otherwise go out as
+    // a letter and stand for another digit.
+    for (char& c : out)
+        if (c >= 'A' && c <= 'F')
+            c = static_cast<char>(c - 7);
     return out;
 }
 

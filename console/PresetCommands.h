@@ -33,8 +33,8 @@ const char* NewAddressRefusal(int protocol, int newAddress, int cameraAddress);
 // "As" + the new address: three digits, five for protocol 4 (Philips).
 std::string SetAddressCommand(int protocol, int newAddress);
 
-// A position text as sent: upper case, left-padded with '0' to width, the
-// hex letters of its first three characters sent as ':' to '?'.
+// A position text as sent: upper case, left-padded with '0' to width, its
+// hex letters sent as ':' to '?'.
 std::string EncodePosition(const std::string& text, size_t width);
 
 // The position "Goto": either the refusal (message and the field to fix,

@@ -1,7 +1,7 @@
 #include "ConsoleControlIds.h"
 #include "ConsoleTimerIds.h"
 #include "Lamp.h"
-#include "TestConsole.h"
+#include "ConsoleTimeline.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -20,40 +20,6 @@ ConsoleSettings Types(int rx, int cam, int protocol = 0)
     return s;
 }
 
-void Settle(TestConsole& t)
-{
-    t.clock.Advance(3000);
-    t.line.Inject({0x06});
-    t.clock.Advance(200);
-    t.line.written.clear();
-}
-
-// (tick, text) of each frame written from now for ms, each acknowledged.
-std::vector<std::pair<uint32_t, std::string>> Timeline(TestConsole& t, uint32_t ms)
-{
-    std::vector<std::pair<uint32_t, std::string>> out;
-    const uint32_t start = t.clock.TickCount();
-    size_t seen = t.line.written.size();
-    for (uint32_t i = 0; i < ms; ++i) {
-        t.clock.Advance(1);
-        for (; seen < t.line.written.size(); ++seen) {
-            const auto& f = t.line.written[seen];
-            out.emplace_back(t.clock.TickCount() - start, std::string(f.begin() + 2, f.end() - 1));
-            t.line.Inject({0x06});
-        }
-    }
-    t.line.written.clear();
-    return out;
-}
-
-Texts TextsOf(const std::vector<std::pair<uint32_t, std::string>>& timeline)
-{
-    Texts out;
-    for (const auto& [tick, text] : timeline)
-        out.push_back(text);
-    return out;
-}
-
 QAbstractButton* Button(TestConsole& t, int id)
 {
     return static_cast<QAbstractButton*>(t.console->control(id));
@@ -68,12 +34,12 @@ TEST(ConsoleLens, HoldingZoomMovesUntilTheReleaseEvenOutsideTheWindow)
     QTest::mousePress(Button(t, ZoomIn), Qt::LeftButton);
     // Moving off the button while holding it does not stop the zoom.
     QTest::mouseMove(Button(t, ZoomIn), QPoint(-300, -300));
-    auto timeline = Timeline(t, 400);
+    auto timeline = Follow(t, 400);
     ASSERT_EQ(timeline, (std::vector<std::pair<uint32_t, std::string>>{{50, "cZ0"}}));
     EXPECT_TRUE(t.console->state().zoomMoving);
     // The button keeps the mouse: released far outside the console, it still hears it.
     QTest::mouseRelease(Button(t, ZoomIn), Qt::LeftButton, {}, QPoint(-500, -500));
-    timeline = Timeline(t, 400);
+    timeline = Follow(t, 400);
     ASSERT_EQ(timeline, (std::vector<std::pair<uint32_t, std::string>>{{10, "ZS"}}));
     EXPECT_FALSE(t.console->state().zoomMoving);
 }
@@ -86,13 +52,13 @@ TEST(ConsoleLens, LensSpeedAndLensFast)
     QTest::mouseClick(Button(t, Fast), Qt::LeftButton, {}, QPoint(6, Button(t, Fast)->height() / 2));
     EXPECT_TRUE(t.console->lamp(ConsoleLamp::LensFast)->isLit());
     QTest::mouseClick(Button(t, ZoomIn), Qt::LeftButton);
-    EXPECT_EQ(TextsOf(Timeline(t, 500)), (Texts{"cZ2", "ZS"}));
+    EXPECT_EQ(TextsOf(Follow(t, 500)), (Texts{"cZ2", "ZS"}));
     // "Lens Fast" clears the speed choice; zoom then follows the fast state.
     QTest::mouseClick(Button(t, LensFast), Qt::LeftButton);
     EXPECT_FALSE(Button(t, Fast)->isChecked());
     EXPECT_EQ(t.console->state().lensSpeed, -1);
     QTest::mouseClick(Button(t, ZoomOut), Qt::LeftButton);
-    EXPECT_EQ(TextsOf(Timeline(t, 500)), (Texts{"LL", "cz2", "ZS"}));
+    EXPECT_EQ(TextsOf(Follow(t, 500)), (Texts{"LL", "cz2", "ZS"}));
 }
 
 TEST(ConsoleLens, ColourAndIntegrationReleaseWithB0)
@@ -102,7 +68,7 @@ TEST(ConsoleLens, ColourAndIntegrationReleaseWithB0)
     Settle(t);
     Button(t, ColorRed)->setEnabled(true);
     QTest::mouseClick(Button(t, ColorRed), Qt::LeftButton);
-    EXPECT_EQ(TextsOf(Timeline(t, 500)), (Texts{"B1", "B0"}));
+    EXPECT_EQ(TextsOf(Follow(t, 500)), (Texts{"B1", "B0"}));
 }
 
 TEST(ConsoleLens, ManualLatchesSwitchLampsAndButtons)
@@ -116,7 +82,7 @@ TEST(ConsoleLens, ManualLatchesSwitchLampsAndButtons)
     QTest::mouseClick(Button(t, ManualFocus), Qt::LeftButton);
     EXPECT_TRUE(t.console->lamp(ConsoleLamp::ManualFocus)->isLit());
     EXPECT_TRUE(Button(t, FocusNear)->isEnabled());
-    EXPECT_EQ(TextsOf(Timeline(t, 300)), (Texts{"cIM", "cFM"}));
+    EXPECT_EQ(TextsOf(Follow(t, 300)), (Texts{"cIM", "cFM"}));
 
     // Manual integration: on sends nothing, off sends "cS0" on a Day/Night camera.
     TestConsole d(Types(3, 3));
@@ -125,10 +91,10 @@ TEST(ConsoleLens, ManualLatchesSwitchLampsAndButtons)
     QTest::mouseClick(Button(d, ManualIntegration), Qt::LeftButton);
     EXPECT_TRUE(d.console->lamp(ConsoleLamp::ManualIntegration)->isLit());
     EXPECT_TRUE(Button(d, IntegrationUp)->isEnabled());
-    EXPECT_TRUE(TextsOf(Timeline(d, 300)).empty());
+    EXPECT_TRUE(TextsOf(Follow(d, 300)).empty());
     QTest::mouseClick(Button(d, ManualIntegration), Qt::LeftButton);
     EXPECT_FALSE(Button(d, IntegrationDown)->isEnabled());
-    EXPECT_EQ(TextsOf(Timeline(d, 300)), Texts{"cS0"});
+    EXPECT_EQ(TextsOf(Follow(d, 300)), Texts{"cS0"});
 }
 
 TEST(ConsoleLens, DirectAndQueuedAuxiliaryButtons)
@@ -159,7 +125,7 @@ TEST(ConsoleLens, CameraPowerRestartsTheStatusPoll)
     t.console->show();
     Settle(t);
     QTest::mouseClick(Button(t, CameraPower), Qt::LeftButton);
-    const auto timeline = Timeline(t, 1600);
+    const auto timeline = Follow(t, 1600);
     ASSERT_EQ(TextsOf(timeline), (Texts{"LP", "cDS"}));
     EXPECT_EQ(timeline[1].first, 1500u);
 }
@@ -176,7 +142,7 @@ TEST(ConsoleLens, DisableNtcipSendsTheFrameThenMnd)
     EXPECT_EQ(frame[0], 0x7E);
     EXPECT_EQ(std::string(frame.begin() + 11, frame.begin() + 17), "public");
     t.line.written.clear();
-    const auto timeline = Timeline(t, 900);
+    const auto timeline = Follow(t, 900);
     ASSERT_EQ(TextsOf(timeline), Texts{"mND"});
     EXPECT_GE(timeline[0].first, 800u);
 
@@ -199,10 +165,10 @@ TEST(ConsoleLens, AHeldButtonThatIsDisabledStopsItsMotion)
     Settle(t);
     Button(t, FocusNear)->setEnabled(true);
     QTest::mousePress(Button(t, FocusNear), Qt::LeftButton);
-    EXPECT_EQ(TextsOf(Timeline(t, 200)), Texts{"cN0"});
+    EXPECT_EQ(TextsOf(Follow(t, 200)), Texts{"cN0"});
     // The camera reports automatic focus: the buttons go off, and the focus stops.
     Button(t, FocusNear)->setEnabled(false);
-    EXPECT_EQ(TextsOf(Timeline(t, 200)), Texts{"FS"});
+    EXPECT_EQ(TextsOf(Follow(t, 200)), Texts{"FS"});
 }
 
 TEST(ConsoleLens, JavelinLensButtonsQueueRecords)

@@ -2,7 +2,7 @@
 #include "Lamp.h"
 #include "PTControl.h"
 #include "PictureButton.h"
-#include "TestConsole.h"
+#include "ConsoleTimeline.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -16,31 +16,6 @@ ConsoleSettings PadSettings(int panTiltType, int protocol = 0, int rx = 5)
     s.receiverType = rx;
     s.padPicture = 0;
     return s;
-}
-
-void Settle(TestConsole& t)
-{
-    t.clock.Advance(3000);
-    t.line.Inject({0x06});
-    t.clock.Advance(200);
-    t.line.written.clear();
-}
-
-// The texts written, framing stripped (mode 1), each acknowledged at once.
-std::vector<std::string> Drain(TestConsole& t, uint32_t ms = 2000)
-{
-    std::vector<std::string> out;
-    size_t seen = t.line.written.size();
-    for (uint32_t i = 0; i < ms; ++i) {
-        t.clock.Advance(1);
-        for (; seen < t.line.written.size(); ++seen) {
-            const auto& f = t.line.written[seen];
-            out.emplace_back(f.begin() + 2, f.end() - 1);
-            t.line.Inject({0x06});
-        }
-    }
-    t.line.written.clear();
-    return out;
 }
 
 PTControl* Pad(TestConsole& t)
@@ -66,11 +41,11 @@ TEST(ConsolePad, ZoneModeDragSendsZonesThenTheStop)
     QTest::mouseMove(pad, c + QPoint(0, -30));
     QTest::mouseMove(pad, c + QPoint(0, -35)); // the same zone: nothing new
     QTest::mouseRelease(pad, Qt::LeftButton, {}, c + QPoint(0, -35));
-    EXPECT_EQ(Drain(t), (std::vector<std::string>{"PLTU", "PSTU", "PSTS"}));
+    EXPECT_EQ(TextsOf(Follow(t, 2000)), (std::vector<std::string>{"PLTU", "PSTU", "PSTS"}));
 
     // A click in the centre square sends nothing but the stop.
     QTest::mouseClick(pad, Qt::LeftButton, {}, c);
-    EXPECT_EQ(Drain(t), std::vector<std::string>{"PSTS"});
+    EXPECT_EQ(TextsOf(Follow(t, 2000)), std::vector<std::string>{"PSTS"});
 }
 
 TEST(ConsolePad, ProportionalStopOvertakesWaitingMotion)
@@ -83,7 +58,7 @@ TEST(ConsolePad, ProportionalStopOvertakesWaitingMotion)
     // A centre click in proportional mode sends "PSTS" on press and on
     // release; the release's stop empties the queue first, so one goes out.
     QTest::mouseClick(pad, Qt::LeftButton, {}, c);
-    EXPECT_EQ(Drain(t), std::vector<std::string>{"PSTS"});
+    EXPECT_EQ(TextsOf(Follow(t, 2000)), std::vector<std::string>{"PSTS"});
 
     // Motion commands still waiting when the drag ends are dropped.
     t.console->link().linkReady = false; // the camera has not answered yet
@@ -92,7 +67,7 @@ TEST(ConsolePad, ProportionalStopOvertakesWaitingMotion)
     QTest::mouseRelease(pad, Qt::LeftButton, {}, c + QPoint(-40, 0));
     EXPECT_EQ(t.console->link().queue().WaitingCount(), 1);
     t.console->link().linkReady = true;
-    EXPECT_EQ(Drain(t), std::vector<std::string>{"PSTS"});
+    EXPECT_EQ(TextsOf(Follow(t, 2000)), std::vector<std::string>{"PSTS"});
 }
 
 TEST(ConsolePad, PadCommandsStopTheConsoleTour)
@@ -127,7 +102,7 @@ TEST(ConsolePad, NudgeButtons)
         auto* nudge = Pad(t)->findChild<PictureButton*>(QString::fromLatin1(c.name));
         ASSERT_NE(nudge, nullptr) << c.name;
         QTest::mouseClick(nudge, Qt::LeftButton);
-        EXPECT_EQ(Drain(t), c.sent) << c.name;
+        EXPECT_EQ(TextsOf(Follow(t, 2000)), c.sent) << c.name;
     }
 }
 

@@ -1,7 +1,7 @@
 #include "ConsoleControlIds.h"
 #include "ConsoleTimerIds.h"
 #include "Lamp.h"
-#include "TestConsole.h"
+#include "ConsoleTimeline.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -39,15 +39,6 @@ ConsoleSettings Types(int rx, int cam, int mode = 1, int protocol = 0)
     s.mode = mode;
     s.protocol = protocol;
     return s;
-}
-
-// Past the start-up requests, link released, nothing written.
-void Settle(TestConsole& t)
-{
-    t.clock.Advance(3000);
-    t.line.Inject({0x06});
-    t.clock.Advance(200);
-    t.line.written.clear();
 }
 
 size_t AcksWritten(const TestConsole& t)

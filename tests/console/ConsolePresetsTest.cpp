@@ -1,0 +1,259 @@
+#include "ConsoleControlIds.h"
+#include "ConsoleTimerIds.h"
+#include "Lamp.h"
+#include "ConsoleTimeline.h"
+#include "TourSetupDialog.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace ConsoleControl;
+using Bytes = FakeLine::Bytes;
+
+namespace {
+ConsoleSettings Types(int rx, int cam = 3, int panTilt = 1)
+{
+    ConsoleSettings s;
+    s.receiverType = rx;
+    s.cameraType = cam;
+    s.panTiltType = panTilt;
+    return s;
+}
+
+Bytes Reply(const std::string& text)
+{
+    Bytes f{0xF8, 0x01};
+    f.insert(f.end(), text.begin(), text.end());
+    f.push_back(0x80);
+    return f;
+}
+
+void Click(TestConsole& t, int id)
+{
+    QTest::mouseClick(t.console->control(id), Qt::LeftButton);
+}
+
+QLineEdit* Field(TestConsole& t, int id)
+{
+    return static_cast<QLineEdit*>(t.console->control(id));
+}
+} // namespace
+
+TEST(ConsolePresets, TourWithOnlyTheTenthEntryVisitsItEveryDwell)
+{
+    ConsoleSettings s = Types(0, 0, 0);
+    s.tourEntryFlags[9] = 1;
+    s.dwellTime = 5;
+    TestConsole t(s);
+    t.console->show();
+    Settle(t);
+    Click(t, StartStop);
+    EXPECT_TRUE(t.console->lamp(ConsoleLamp::Tour)->isLit());
+    const FrameTimeline timeline = Follow(t, 10500);
+    ASSERT_EQ(TextsOf(timeline), (std::vector<std::string>{"H9", "H9", "H9"}));
+    EXPECT_EQ(timeline[0].first, 11u); // step after 10 ms, queued at 1 ms
+    EXPECT_EQ(timeline[1].first - timeline[0].first, 5000u);
+
+    // A zoom press stops the tour: no further steps.
+    QTest::mousePress(t.console->control(ZoomIn), Qt::LeftButton);
+    QTest::mouseRelease(t.console->control(ZoomIn), Qt::LeftButton);
+    EXPECT_FALSE(t.console->lamp(ConsoleLamp::Tour)->isLit());
+    EXPECT_EQ(TextsOf(Follow(t, 12000)), (std::vector<std::string>{"ZI", "ZS"}));
+}
+
+TEST(ConsolePresets, TourWithNothingToVisitDoesNotStart)
+{
+    TestConsole t(Types(0, 0, 0));
+    t.console->show();
+    Settle(t);
+    Click(t, StartStop);
+    EXPECT_FALSE(t.console->lamp(ConsoleLamp::Tour)->isLit());
+    EXPECT_TRUE(Follow(t, 6000).empty());
+}
+
+TEST(ConsolePresets, CameraTourForTheChosenZone)
+{
+    TestConsole t(Types(5));
+    t.console->show();
+    Settle(t);
+    static_cast<QComboBox*>(t.console->control(ZoneList))->setCurrentIndex(2);
+    Click(t, StartStop);
+    EXPECT_TRUE(t.console->lamp(ConsoleLamp::Tour)->isLit());
+    Click(t, StartStop);
+    EXPECT_FALSE(t.console->lamp(ConsoleLamp::Tour)->isLit());
+    EXPECT_EQ(TextsOf(Follow(t, 500)), (std::vector<std::string>{"*TS31", "*TS30"}));
+}
+
+TEST(ConsolePresets, PeriodicRequestsAlternateAndExcludeEachOther)
+{
+    TestConsole t(Types(0, 0, 0));
+    t.console->show();
+    Settle(t);
+    Click(t, PositionQuery);
+    EXPECT_TRUE(t.console->lamp(ConsoleLamp::Polling)->isLit());
+    EXPECT_EQ(TextsOf(Follow(t, 3100)), (std::vector<std::string>{"P?", "V?", "P?"}));
+    QTest::mousePress(t.console->control(ZoomIn), Qt::LeftButton);
+    EXPECT_EQ(TextsOf(Follow(t, 2000)), (std::vector<std::string>{"ZI", "V?", "V?"}));
+    QTest::mouseRelease(t.console->control(ZoomIn), Qt::LeftButton);
+    Follow(t, 200);
+    // "Status ?" switches the position requests off.
+    Click(t, StatusQuery);
+    EXPECT_FALSE(t.console->timers().IsRunning(ConsoleTimer::PeriodicPosition));
+    Click(t, StatusQuery);
+    EXPECT_FALSE(t.console->lamp(ConsoleLamp::Polling)->isLit());
+    EXPECT_TRUE(Follow(t, 3000).empty());
+
+    TestConsole r13(Types(13));
+    r13.console->show();
+    Settle(r13);
+    Click(r13, StatusQuery);
+    EXPECT_EQ(TextsOf(Follow(r13, 3100)), (std::vector<std::string>{"bDS", "bDS", "bDS"}));
+}
+
+TEST(ConsolePresets, PositionAndStatusReplies)
+{
+    TestConsole t(Types(1, 3));
+    t.console->show();
+    Settle(t);
+    t.line.Inject(Reply("P0:5?00"));
+    EXPECT_EQ(Field(t, Pan)->text().toStdString(), "0A5");
+    EXPECT_EQ(Field(t, Tilt)->text().toStdString(), "F00");
+    t.line.Inject(Reply("V123456"));
+    EXPECT_EQ(Field(t, Zoom)->text().toStdString(), "123");
+    EXPECT_EQ(Field(t, Focus)->text().toStdString(), "456");
+    // Latch, focus and receiver status in one 'H' reply; lamp 209 follows bit 3.
+    t.line.Inject(Reply("H0L3A1X9"));
+    EXPECT_TRUE(t.console->lamp(ConsoleLamp::CameraPower)->isLit());
+    EXPECT_TRUE(t.console->lamp(ConsoleLamp::ManualIris)->isLit());
+    EXPECT_TRUE(t.console->lamp(ConsoleLamp::ManualFocus)->isLit());
+    EXPECT_TRUE(t.console->lamp(ConsoleLamp::LocalControl)->isLit());
+    EXPECT_FALSE(t.console->lamp(ConsoleLamp::VideoLoss)->isLit());
+    EXPECT_TRUE(t.console->lamp(ConsoleLamp::Reserved)->isLit());
+    // "L8": the camera's fault report lights Comm Error and leaves the latch lamps.
+    t.line.Inject(Reply("L8"));
+    EXPECT_TRUE(t.console->lamp(ConsoleLamp::CommError)->isLit());
+    EXPECT_TRUE(t.console->lamp(ConsoleLamp::CameraPower)->isLit());
+    EXPECT_TRUE(t.console->link().timedOut);
+    t.line.Inject(Reply("L0"));
+    EXPECT_FALSE(t.console->lamp(ConsoleLamp::CommError)->isLit());
+    EXPECT_FALSE(t.console->lamp(ConsoleLamp::CameraPower)->isLit());
+    EXPECT_FALSE(t.console->control(IrisOpen)->isEnabled());
+
+    // Camera type 0 shows the focus bit on the Color Balance lamp.
+    TestConsole plain(Types(0, 0));
+    Settle(plain);
+    plain.line.Inject(Reply("L0A1"));
+    EXPECT_TRUE(plain.console->lamp(ConsoleLamp::ColorBalance)->isLit());
+    EXPECT_FALSE(plain.console->lamp(ConsoleLamp::ManualFocus)->isLit());
+}
+
+TEST(ConsolePresets, PresetsAndTheirNames)
+{
+    TestConsole t(Types(5));
+    t.console->show();
+    Settle(t);
+    auto* list = static_cast<QComboBox*>(t.console->control(PresetList));
+    list->setCurrentIndex(47 - 40); // within the 64 names of receiver type 5
+    list->setCurrentIndex(47);
+    Click(t, Store);
+    Click(t, PresetGoto);
+    Click(t, GetId);
+    EXPECT_EQ(TextsOf(Follow(t, 500)), (std::vector<std::string>{"P`", "H`", "cdS`"}));
+    // The camera's answer names the selected preset, in the list and the settings.
+    t.line.Inject(Reply("dS`Loading bay"));
+    EXPECT_EQ(ConsolePresetNames()[47], "Loading bay" + std::string(13, ' '));
+    EXPECT_EQ(t.store.GetString("Presets", "P48", ""), "Loading bay" + std::string(13, ' '));
+    EXPECT_EQ(list->currentIndex(), 47);
+
+    // An edit of the name is taken on Enter and written under "Presets".
+    list->lineEdit()->selectAll();
+    QTest::keyClicks(list->lineEdit(), "Gate");
+    QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(ConsolePresetNames()[47], "Gate");
+    EXPECT_EQ(t.store.GetString("Presets", "P48", ""), "Gate");
+    Click(t, StoreId);
+    EXPECT_EQ(TextsOf(Follow(t, 500)), std::vector<std::string>{"dP`Gate" + std::string(20, ' ')});
+    ConsolePresetNames()[47] = "Preset 48";
+}
+
+TEST(ConsolePresets, PositionGotoAndItsRefusals)
+{
+    TestConsole t(Types(0, 0, 0));
+    t.console->show();
+    Settle(t);
+    Field(t, Pan)->setText(QStringLiteral("a5"));
+    Click(t, PositionGoto);
+    ASSERT_FALSE(t.prompter.shown.empty());
+    EXPECT_EQ(t.prompter.shown.back().text, "Invalid Tilt Position");
+    EXPECT_TRUE(Follow(t, 100).empty());
+    Field(t, Tilt)->setText(QStringLiteral("10"));
+    Field(t, Zoom)->setText(QStringLiteral("0"));
+    Field(t, Focus)->setText(QStringLiteral("fff"));
+    Click(t, PositionGoto);
+    EXPECT_EQ(TextsOf(Follow(t, 300)), (std::vector<std::string>{"p0:5010", "v000???"}));
+    EXPECT_EQ(Field(t, Pan)->text().toStdString(), "a5") << "the field keeps what was typed";
+    // The position boxes take hex digits only.
+    Field(t, Zoom)->clear();
+    QTest::keyClicks(Field(t, Zoom), "1g2-F");
+    EXPECT_EQ(Field(t, Zoom)->text().toStdString(), "12F");
+}
+
+TEST(ConsolePresets, AddressAndMonitor)
+{
+    ConsoleSettings s = Types(5);
+    s.mode = 0;
+    TestConsole t(s);
+    t.console->show();
+    Settle(t);
+    static_cast<QSpinBox*>(t.console->control(CameraAddress))->setValue(5);
+    static_cast<QSpinBox*>(t.console->control(MonitorNumber))->setValue(12);
+    auto timeline = Follow(t, 300);
+    ASSERT_FALSE(timeline.empty());
+    EXPECT_EQ(timeline[0].second.substr(0, 7), "S005012");
+
+    Field(t, NewAddress)->setText(QStringLiteral("300"));
+    Click(t, SetAddress);
+    ASSERT_FALSE(t.prompter.shown.empty());
+    EXPECT_EQ(t.prompter.shown.back().text, "Exceeding Camera Address Range of 255");
+    Field(t, NewAddress)->setText(QStringLiteral("7"));
+    t.line.written.clear();
+    Click(t, SetAddress);
+    t.clock.Advance(5);
+    ASSERT_EQ(t.line.written.size(), 1u);
+    EXPECT_EQ(std::string(t.line.written[0].begin() + 2, t.line.written[0].end() - 2), "As007"); // mode 0
+    EXPECT_EQ(t.line.written[0][1], 0xFF) << "to the broadcast address";
+    t.line.Inject({0x06});
+    t.clock.Advance(495);
+    ASSERT_EQ(t.line.written.size(), 2u);
+    EXPECT_EQ(std::string(t.line.written[1].begin() + 2, t.line.written[1].end() - 2), "A?");
+    EXPECT_EQ(t.line.written[1][1], 0xFF);
+}
+
+TEST(TourSetup, BoxesSwitchTheRunningTourAndOkStoresTheChanges)
+{
+    TestConsole t(Types(0, 0, 0));
+    t.modal.steps.push_back([&](QDialog& d) {
+        auto* box = d.findChild<QCheckBox*>(QStringLiteral("Preset3"));
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        EXPECT_EQ(t.console->settings().tourEntryFlags[2], 1) << "at once";
+        auto* dwell = d.findChild<QLineEdit*>(QStringLiteral("DwellTime"));
+        dwell->setText(QStringLiteral("61"));
+        d.accept();
+        EXPECT_EQ(t.prompter.shown.back().text, "Please enter an integer between 5 and 60.");
+        EXPECT_EQ(d.result(), 0) << "still open";
+        dwell->setText(QStringLiteral("20"));
+        d.accept();
+        return d.result();
+    });
+    QTest::mouseClick(t.console->control(TourSetup), Qt::LeftButton);
+    ASSERT_EQ(t.modal.titles, std::vector<std::string>{"Tour Setup"});
+    EXPECT_EQ(t.store.GetInt("TourSetup", "Tour3", -1), 1);
+    EXPECT_EQ(t.store.GetInt("TourSetup", "Tour4", -1), -1) << "unchanged entries are not written";
+    EXPECT_EQ(t.store.GetInt("TourSetup", "DwellTime", -1), 20);
+    EXPECT_EQ(t.console->settings().dwellTime, 20);
+}
