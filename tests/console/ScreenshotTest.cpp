@@ -5,6 +5,7 @@
 #include "Lamp.h"
 #include "PlaceholderDialog.h"
 #include "TestConsole.h"
+#include "TourSetupDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -103,4 +104,8 @@ TEST(Screenshots, SmallWindows)
     Save(about, "about");
     PlaceholderDialog placeholder(QStringLiteral("DSP 7100 Control"));
     Save(placeholder, "placeholder");
+    ScriptedPrompter prompter;
+    std::array<int, 10> live{};
+    TourSetupDialog tours({1, 0, 1, 0, 0, 0, 0, 0, 0, 1}, 5, live, prompter);
+    Save(tours, "tour-setup");
 }
