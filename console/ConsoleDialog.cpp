@@ -30,7 +30,8 @@ ConsoleDialog::ConsoleDialog(ConsoleServices services, const ConsoleSettings& se
       link_(services_.line, *timers_, *this),
       javelin_(link_.queue(), settings.protocol),
       testLog_(services_.clock),
-      recorder_(services_.clock, testLog_)
+      recorder_(services_.clock, testLog_),
+      player_(*timers_, services_.clock, *this)
 {
     // Nothing leaves the port until the window has been built.
     link_.sendingSuspended = true;
@@ -38,6 +39,7 @@ ConsoleDialog::ConsoleDialog(ConsoleServices services, const ConsoleSettings& se
     ConnectDialogButtons();
     ConnectLensButtons();
     ConnectPresetControls();
+    ConnectLogFunctions();
     Initialise();
 }
 
@@ -185,23 +187,6 @@ void ConsoleDialog::EnableControlsForTypes()
     receiverStatus_->setVisible(settings_.receiverType == 1 || settings_.receiverType == 2);
 }
 
-void ConsoleDialog::ResetLogFunctions()
-{
-    constexpr std::pair<int, const char*> tips[] = {
-        {Play, "Play"}, {Pause, "Paus"}, {Record, "Record Log File"}, {InsertComments, "Insert Comments"}, {StopLog, "Stop"},
-    };
-    for (auto [id, tip] : tips) {
-        auto* button = static_cast<PictureButton*>(control(id));
-        button->setToolTip(QString::fromLatin1(tip));
-        button->SetPhase(0);
-    }
-    control(Play)->setEnabled(true);
-    control(Record)->setEnabled(true);
-    control(Pause)->setEnabled(false);
-    control(InsertComments)->setEnabled(false);
-    control(StopLog)->setEnabled(false);
-}
-
 void ConsoleDialog::SetNewAddressLength()
 {
     newAddress_->setMaxLength(AddressRangeForProtocol(settings_.protocol).newAddressLength);
@@ -251,6 +236,14 @@ void ConsoleDialog::OnTimer(int id)
     if (id == ConsoleTimer::ReplyTimeout) {
         link_.ReplyTimeout();
         return;
+    }
+    switch (id) {
+    case ConsoleTimer::PlaybackPacing: player_.OnPlaybackTimer(); return;
+    case ConsoleTimer::PlaybackAckWait: player_.OnAckTimeout(); return;
+    case ConsoleTimer::PlayBlink:
+    case ConsoleTimer::RecordBlink:
+    case ConsoleTimer::PauseBlink: BlinkLogButton(id); return;
+    default: break;
     }
     if (id == ConsoleTimer::PeriodicStatus) {
         OnPeriodicStatus();

@@ -1,5 +1,6 @@
 #pragma once
 #include "CommandLink.h"
+#include "CommandLogPlayer.h"
 #include "ConsoleServices.h"
 #include "ConsoleSettings.h"
 #include "ControlEnabling.h"
@@ -66,6 +67,7 @@ struct ConsoleState {
 // every other window shares (settings, the line, the command queue).
 class ConsoleDialog : public QDialog,
                       public TimerHandler,
+                      public PlaybackHost,
                       public LineOwner,
                       public LinkHost,
                       public JoystickListener {
@@ -122,6 +124,14 @@ public:
     void ShowTxFrame(const uint8_t* frame, size_t length, const char* text) override;
     void ShowLinkMessage(const char* text) override;
     void SetCommErrorLamp(bool on) override;
+    bool PlaybackRunning() const override { return player_.active(); }
+    void RecordingAddressError() override;
+    void ReplyTimedOut(const char* lastTxText) override;
+    // PlaybackHost
+    void PlaybackSetAddress(int address) override { link_.SetCameraAddress(address); }
+    void PlaybackSend(std::string_view text) override { link_.SendCommand(text); }
+    void PlaybackNoAck() override;
+    void PlaybackFinished() override { EndLogFunction(); }
     // JoystickListener
     void JoystickButton(int button, bool down) override;
     void JoystickMoved(const JoystickSample& sample) override;
@@ -238,6 +248,18 @@ private:
     void OnPresetIdReply(const uint8_t* frame, size_t length);
     void QueueJavelin(bool queued);
 
+    // Log functions: recording and playback (ConsoleLog.cpp).
+    void ConnectLogFunctions();
+    void BrowseLogFile();
+    void RecordLog();
+    void PlayLog();
+    void PauseLog();
+    void EndLogFunction();
+    void InsertLogComment();
+    void BlinkLogButton(int id);
+    void SetLogButtons(bool running);
+    bool LoadPlayback(std::vector<PlaybackRecord>& records);
+
     // The buttons that open dialogs (ConsoleDialogs.cpp).
     void ConnectDialogButtons();
     int RunModal(QDialog& dialog);
@@ -266,6 +288,10 @@ private:
     std::array<ReplyReceiver*, kReplyWindowCount> replyWindows_{};
     ReplyReceiver* queuedPanel_ = nullptr;
     std::unique_ptr<JoystickCommands> joystick_;
+    CommandLogPlayer player_;
+    std::string logFile_;
+    bool logPaused_ = false;
+    int savedCameraAddress_ = 0;
     ConsoleState state_;
     int videoSource_ = 0; // 0 left, 1 right (receiver type 12)
 

@@ -43,6 +43,7 @@ void ConsoleDialog::OnAcknowledgement()
 {
     recorder_.RecordAckReceived();
     link_.Acknowledged();
+    player_.Acknowledged();
     FlashRxLamp();
     receiveStrip_->setText(QStringLiteral(" Ack"));
 }

@@ -203,7 +203,7 @@ TEST(ConsoleWindow, PresetListAndLogButtonsAtStart)
         EXPECT_TRUE(presets->isEditable());
     }
     TestConsole t;
-    for (auto [id, on, tip] : {std::tuple{Play, true, "Play"}, {Record, true, "Record Log File"},
+    for (auto [id, on, tip] : {std::tuple{Play, false, "Play"}, {Record, true, "Record Log File"},
                                {Pause, false, "Paus"}, {InsertComments, false, "Insert Comments"},
                                {StopLog, false, "Stop"}}) {
         EXPECT_EQ(t.console->control(id)->isEnabled(), on) << tip;

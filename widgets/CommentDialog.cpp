@@ -1,0 +1,33 @@
+#include "CommentDialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CommentDialog::CommentDialog(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("CommentDialog"));
+    setWindowTitle(QStringLiteral("Insert Comments"));
+    auto* label = new QLabel(QStringLiteral("Please enter comments :"), this);
+    editor_ = new QPlainTextEdit(this);
+    editor_->setObjectName(QStringLiteral("Comments"));
+    editor_->setAccessibleName(QStringLiteral("Comments"));
+    label->setBuddy(editor_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(editor_);
+    layout->addWidget(buttons);
+    resize(360, 200);
+}
+
+QString CommentDialog::comment() const
+{
+    return editor_->toPlainText();
+}
