@@ -1,0 +1,162 @@
+#include "CommentDialog.h"
+#include "ConsoleControlIds.h"
+#include "ConsoleTimeline.h"
+#include "ConsoleTimerIds.h"
+#include "Lamp.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace ConsoleControl;
+
+namespace {
+void Click(TestConsole& t, int id)
+{
+    QTest::mouseClick(t.console->control(id), Qt::LeftButton);
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct LogConsole {
+    LogConsole()
+    {
+        t.console->show();
+        Settle(t);
+        path = dir.filePath(QStringLiteral("session.txt")).toStdString();
+        static_cast<QLineEdit*>(t.console->control(BrowseControl))->setText(QString::fromStdString(path));
+    }
+    TestConsole t;
+    QTemporaryDir dir;
+    std::string path;
+};
+} // namespace
+
+TEST(ConsoleLog, RecordThenPlayRoundTrips)
+{
+    LogConsole c;
+    TestConsole& t = c.t;
+    t.clock.SetLocalTime({2026, 12, 8, 20, 15, 0});
+    Click(t, Record); // the overwrite question is answered OK
+    EXPECT_TRUE(t.console->control(StopLog)->isEnabled());
+    EXPECT_FALSE(t.console->control(Play)->isEnabled());
+    // Three commands 300, 20 and 1000 ms apart (the 20 is recorded as 60).
+    t.console->SendCommand("PLTU");
+    t.line.Inject({0x06});
+    t.clock.Advance(20);
+    t.console->SendCommand("PSTS");
+    t.line.Inject({0x06});
+    t.clock.Advance(1000);
+    t.console->SendCommand("ZI");
+    t.line.Inject({0x06});
+    // A comment, without a stamp.
+    t.modal.steps.push_back([](QDialog& d) {
+        static_cast<CommentDialog&>(d).editor()->setPlainText(QStringLiteral("zoom checked"));
+        return QDialog::Accepted;
+    });
+    Click(t, InsertComments);
+    Click(t, StopLog);
+    const std::string log = ReadFile(c.path);
+    EXPECT_NE(log.find("\n\n*****************************************\n12/08/26  08:15 PM  Camera Test Results\n"),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("12/08/26  08:15 PM  TxC:  F8 01 PLTU 8C\t\tTick: 60\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("TxC:  F8 01 PSTS 85\t\tTick: 60\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("TxC:  F8 01 ZI 82\t\tTick: 1000\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("12/08/26  08:15 PM  Rx:   ACK\n"), std::string::npos);
+    EXPECT_NE(log.find("\n\nzoom checked\n"), std::string::npos);
+
+    // Played back from another address: the recorded frames, the recorded pauses.
+    static_cast<QSpinBox*>(t.console->control(CameraAddress))->setValue(9);
+    t.line.written.clear();
+    Click(t, Play);
+    const FrameTimeline played = Follow(t, 2000, true);
+    ASSERT_EQ(TextsOf(played), (std::vector<std::string>{"PLTU", "PSTS", "ZI"})) << t.prompter.Texts().size();
+    EXPECT_EQ(played[1].first - played[0].first, 60u);
+    EXPECT_EQ(played[2].first - played[1].first, 1000u);
+    EXPECT_FALSE(t.console->control(StopLog)->isEnabled()) << "the end of the log stops playback";
+    EXPECT_EQ(t.console->link().cameraAddress(), 9) << "Stop restores the address chosen before Play";
+}
+
+TEST(ConsoleLog, PlaybackWithoutAcknowledgementStopsWithItsMessage)
+{
+    LogConsole c;
+    std::ofstream(c.path) << "x TxC:  F8 01 PLTU 8C\t\tTick: 60\nx TxC:  F8 01 PSTS 85\t\tTick: 500\n";
+    Click(c.t, Play);
+    c.t.clock.Advance(49);
+    EXPECT_TRUE(c.t.prompter.shown.empty());
+    c.t.clock.Advance(1);
+    ASSERT_FALSE(c.t.prompter.shown.empty());
+    EXPECT_EQ(c.t.prompter.shown.back().text, "\nPlay command:\n  F8 01 PLTU 8C\nno ACK response!\n");
+    EXPECT_TRUE(c.t.console->lamp(ConsoleLamp::CommError)->isLit());
+    EXPECT_TRUE(c.t.console->control(Play)->isEnabled());
+}
+
+TEST(ConsoleLog, PauseHaltsAndTellsHowToResume)
+{
+    LogConsole c;
+    TestConsole& t = c.t;
+    std::ofstream(c.path) << "x TxC:  F8 01 PLTU 8C\t\tTick: 60\nx TxC:  F8 01 PSTS 85\t\tTick: 5000\n";
+    t.line.written.clear();
+    Click(t, Play);
+    Follow(t, 100, true);
+    Click(t, Pause);
+    EXPECT_EQ(t.console->control(Pause)->toolTip().toStdString(), "Click PLAY\nto resume playing\n");
+    EXPECT_EQ(TextsOf(Follow(t, 6000, true)), std::vector<std::string>{"PSTS"}) << "the halt, and nothing played";
+    Click(t, Play);
+    EXPECT_EQ(t.console->control(Pause)->toolTip().toStdString(), "Paus");
+    const FrameTimeline resumed = Follow(t, 6000, true);
+    ASSERT_EQ(TextsOf(resumed), (std::vector<std::string>{"PLTU", "PSTS"}));
+}
+
+TEST(ConsoleLog, RefusalsAndMessages)
+{
+    LogConsole c;
+    TestConsole& t = c.t;
+    // Cancel to the overwrite question: nothing starts.
+    t.prompter.answers.push_back(MessageAnswer::Cancel);
+    Click(t, Record);
+    EXPECT_EQ(t.prompter.shown.back().text, "File  " + c.path + "\nWill be overwritten,is that OK?\n");
+    EXPECT_FALSE(t.console->control(StopLog)->isEnabled());
+    // Playing a file that is not there, and one recorded in mode 0.
+    Click(t, Play);
+    EXPECT_EQ(t.prompter.shown.back().text, "Can not open the specified file. Check and try again.");
+    std::ofstream(c.path) << "x TxC:  STX 01 PSTS 85  3\t\tTick: 60\n";
+    Click(t, Play);
+    EXPECT_EQ(t.prompter.shown.back().text, "Parse log file failed!\n");
+    EXPECT_FALSE(t.console->control(StopLog)->isEnabled());
+    // Record without a file name.
+    static_cast<QLineEdit*>(t.console->control(BrowseControl))->clear();
+    EXPECT_FALSE(t.console->control(Play)->isEnabled());
+    Click(t, Record);
+    EXPECT_EQ(t.prompter.shown.back().text, "Please specify a file to record\nbefore start recording.\n");
+    // Paused recording: the tool tip says how to go on.
+    static_cast<QLineEdit*>(t.console->control(BrowseControl))->setText(QString::fromStdString(c.path));
+    Click(t, Record);
+    Click(t, Pause);
+    EXPECT_EQ(t.console->control(Pause)->toolTip().toStdString(), "Click RECORD\nto resume recording\n");
+}
+
+TEST(ConsoleLog, ReplyTimeOutEndsARecording)
+{
+    LogConsole c;
+    TestConsole& t = c.t;
+    Click(t, Record);
+    t.console->EnqueueCommand("cDS");
+    t.clock.Advance(5 + 100); // sent, never answered
+    ASSERT_FALSE(t.prompter.shown.empty());
+    EXPECT_EQ(t.prompter.shown.back().text, "\nRecord command: \n F8 01 cDS 85no response!\n");
+    EXPECT_FALSE(t.console->control(StopLog)->isEnabled());
+    EXPECT_NE(ReadFile(c.path).find("no response!"), std::string::npos);
+}
