@@ -14,7 +14,10 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QAbstractButton>
+#include <QLineEdit>
 #include <QProcess>
+#include <QThread>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -108,6 +111,79 @@ TEST(ConsoleE2E, StartupAddressRequestIsAnsweredAcknowledgedAndShown)
     EXPECT_GT(reply, ack) << lines.toStdString();
     EXPECT_GT(answered, reply) << lines.toStdString();
     EXPECT_TRUE(prompter.shown.empty());
+}
+
+namespace {
+QString Program(const char* name);
+} // namespace
+
+TEST(ConsoleE2E, RecordedSessionPlaysBackInTheConsoleAndOnTheBench)
+{
+    SteadyClock simClock;
+    SimulatedCamera device(simClock, SimOptions{});
+    PtyHost host;
+    ASSERT_TRUE(host.Start(device)) << host.error();
+    QtSettingsStore store;
+    ScriptedPrompter prompter;
+    ExecModalRunner modal;
+    QtClock clock;
+    QtTimerFactory timers;
+    SerialPort port(prompter);
+    QTemporaryDir dir;
+    DataFolder data(dir.path().toStdString());
+    ConsoleSettings settings;
+    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr},
+                          settings);
+    auto heard = [&](const std::string& text) {
+        size_t n = 0;
+        host.WithDevice([&](SimulatedReceiver& d) {
+            for (const auto& r : d.received())
+                n += r.frame.text == text;
+        });
+        return n;
+    };
+    // Past the console's own start-up requests (the status poll comes last).
+    ASSERT_TRUE(WaitFor([&] { return heard("cDS") > 0; }));
+    QThread::msleep(100);
+    QCoreApplication::processEvents();
+    const QString log = dir.filePath(QStringLiteral("bench.txt"));
+    console.findChild<QLineEdit*>(QStringLiteral("BrowseControl"))->setText(log);
+    console.findChild<QAbstractButton*>(QStringLiteral("Record"))->click();
+    for (const char* text : {"PLTU", "PSTS", "ZI", "ZS"}) {
+        const size_t before = heard(text);
+        console.SendCommand(text);
+        ASSERT_TRUE(WaitFor([&] { return heard(text) > before; }));
+        QThread::msleep(30);
+    }
+    console.findChild<QAbstractButton*>(QStringLiteral("StopLog"))->click();
+
+    // Played in the console: the same commands reach the camera again, in order.
+    host.WithDevice([](SimulatedReceiver& d) { d.ClearReceived(); });
+    console.findChild<QAbstractButton*>(QStringLiteral("Play"))->click();
+    auto played = [&] {
+        std::vector<std::pair<uint32_t, std::string>> out;
+        host.WithDevice([&](SimulatedReceiver& d) {
+            for (const auto& r : d.received())
+                out.emplace_back(r.tick, r.frame.text);
+        });
+        return out;
+    };
+    ASSERT_TRUE(WaitFor([&] { return played().size() >= 4; }, 10000));
+    const auto frames = played();
+    EXPECT_EQ(frames[0].second, "PLTU");
+    EXPECT_EQ(frames[3].second, "ZS");
+    for (size_t i = 1; i < 4; ++i)
+        EXPECT_GE(frames[i].first - frames[i - 1].first, 55u) << "recorded pauses of at least 60 ms";
+    ASSERT_TRUE(WaitFor([&] { return console.findChild<QAbstractButton*>(QStringLiteral("Record"))->isEnabled(); }));
+    EXPECT_TRUE(prompter.Texts().size() <= 1) << "only the overwrite question";
+
+    // The bench runner plays the same file against its own simulated camera.
+    QProcess bench;
+    bench.start(Program("pivora-play"), {log, QStringLiteral("--simulate")});
+    ASSERT_TRUE(bench.waitForFinished(30000));
+    const QString out = QString::fromLatin1(bench.readAllStandardOutput());
+    EXPECT_EQ(bench.exitCode(), 0) << out.toStdString() << bench.readAllStandardError().constData();
+    EXPECT_EQ(out.count(QStringLiteral(" ok\n")), 4) << out.toStdString();
 }
 
 namespace {
