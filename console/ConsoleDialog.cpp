@@ -4,6 +4,7 @@
 #include "ButtonPictures.h"
 #include "ConsoleControlIds.h"
 #include "ConsoleTimerIds.h"
+#include "Dsp7100Panel.h"
 #include "Lamp.h"
 #include "PTControl.h"
 #include "PictureButton.h"
@@ -36,6 +37,7 @@ ConsoleDialog::ConsoleDialog(ConsoleServices services, const ConsoleSettings& se
     // Nothing leaves the port until the window has been built.
     link_.sendingSuspended = true;
     BuildWindow();
+    dsp7100_ = new Dsp7100Panel(*this, this);
     ConnectDialogButtons();
     ConnectLensButtons();
     ConnectPresetControls();

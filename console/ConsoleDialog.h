@@ -9,6 +9,7 @@
 #include "Joystick.h"
 #include "JoystickCommands.h"
 #include "LensCommands.h"
+#include "PanelHost.h"
 #include "Line.h"
 #include "ReceiveStateMachine.h"
 #include "ReplyFields.h"
@@ -23,6 +24,7 @@
 #include <map>
 #include <memory>
 
+class Dsp7100Panel;
 class Lamp;
 class PTControl;
 class PictureButton;
@@ -68,6 +70,7 @@ struct ConsoleState {
 class ConsoleDialog : public QDialog,
                       public TimerHandler,
                       public PlaybackHost,
+                      public PanelHost,
                       public LineOwner,
                       public LinkHost,
                       public JoystickListener {
@@ -82,7 +85,12 @@ public:
     void SendRawBytes(const uint8_t* bytes, size_t length) { link_.SendRawBytes(bytes, length); }
     void EnqueueCommand(std::string_view text, int queueTimerMs = 5) { link_.EnqueueCommand(text, queueTimerMs); }
 
-    CommandLink& link() { return link_; }
+    // PanelHost
+    CommandLink& link() override { return link_; }
+    TimerFactory& timerFactory() override { return services_.timers; }
+    Prompter& prompter() override { return services_.prompter; }
+    DataFolder& dataFolder() override { return services_.data; }
+    int protocol() const override { return settings_.protocol; }
     Timers& timers() { return *timers_; }
     ConsoleSettings& settings() { return settings_; }
     ConsoleServices& services() { return services_; }
@@ -106,9 +114,10 @@ public:
     // as such. The flags say which window waits for the answer it asked for.
     void RegisterReplyWindow(ReplyWindow window, ReplyReceiver* receiver);
     void SetQueuedPanel(ReplyReceiver* panel) { queuedPanel_ = panel; }
-    ReplyFlags& replyFlags() { return replyFlags_; }
+    ReplyFlags& replyFlags() override { return replyFlags_; }
 
-    JavelinCommandBuilder& javelin() { return javelin_; }
+    JavelinCommandBuilder& javelin() override { return javelin_; }
+    Dsp7100Panel& dsp7100Panel() { return *dsp7100_; }
     TestLog& testLog() { return testLog_; }
     TrafficRecorder& recorder() { return recorder_; }
 
@@ -274,6 +283,7 @@ private:
     void OnTourSetup();
     void OnDspStatus();
     void OnAuxiliarySetup(const char* title);
+    void RunPanel(QDialog& panel, ReplyWindow window, ReplyReceiver& receiver);
     void OnAbout();
 
     ConsoleServices services_;
@@ -288,6 +298,7 @@ private:
     std::array<ReplyReceiver*, kReplyWindowCount> replyWindows_{};
     ReplyReceiver* queuedPanel_ = nullptr;
     std::unique_ptr<JoystickCommands> joystick_;
+    Dsp7100Panel* dsp7100_ = nullptr; // lives as long as the console
     CommandLogPlayer player_;
     std::string logFile_;
     bool logPaused_ = false;

@@ -4,6 +4,7 @@
 #include "ConsoleControlIds.h"
 #include "ConsoleDialog.h"
 #include "ConsoleTimerIds.h"
+#include "Dsp7100Panel.h"
 #include "ModalRunner.h"
 #include "PlaceholderDialog.h"
 #include "SettingsStore.h"
@@ -163,8 +164,22 @@ void ConsoleDialog::OnDspStatus()
     if (panel == FeaturePanel::None)
         return;
     PrepareForPanel();
-    RunPlaceholder(QString::fromLatin1(FeaturePanelTitle(panel)));
+    if (panel == FeaturePanel::Dsp7100) {
+        dsp7100_->Open();
+        RunPanel(*dsp7100_, ReplyWindow::Dsp7100, *dsp7100_);
+    } else {
+        RunPlaceholder(QString::fromLatin1(FeaturePanelTitle(panel)));
+    }
     AfterPanelClosed();
+}
+
+// Replies go to the panel while it is open.
+void ConsoleDialog::RunPanel(QDialog& panel, ReplyWindow window, ReplyReceiver& receiver)
+{
+    RegisterReplyWindow(window, &receiver);
+    const int result = RunModal(panel);
+    panel.done(result); // ends what the panel runs, however the run ended
+    RegisterReplyWindow(window, nullptr);
 }
 
 void ConsoleDialog::OnAuxiliarySetup(const char* title)

@@ -257,9 +257,12 @@ TEST(ConsoleWindow, DspStatusOpensThePanelOfTheCamera)
         ASSERT_EQ(t.modal.titles.size(), 1u);
         EXPECT_EQ(t.modal.titles[0], c.title);
         EXPECT_TRUE(emptiedFirst) << c.title;
+        t.line.written.clear(); // what the panel sent while open
         t.clock.Advance(5);
         ASSERT_EQ(t.line.written.size(), 1u) << c.title;
         EXPECT_EQ(Text(t.line.written[0]), c.afterwards);
+        t.clock.Advance(2000);
+        EXPECT_EQ(t.line.written.size(), 1u) << c.title << ": the closed panel sends nothing more";
     }
 }
 

@@ -1,0 +1,22 @@
+#pragma once
+
+class CommandLink;
+class DataFolder;
+class JavelinCommandBuilder;
+class Prompter;
+class TimerFactory;
+struct ReplyFlags;
+
+// What a feature panel reaches of the console: its sender and queue, the
+// reply flags, the Javelin records, the timers, prompts and data folder.
+class PanelHost {
+public:
+    virtual ~PanelHost() = default;
+    virtual CommandLink& link() = 0;
+    virtual ReplyFlags& replyFlags() = 0;
+    virtual JavelinCommandBuilder& javelin() = 0;
+    virtual TimerFactory& timerFactory() = 0;
+    virtual Prompter& prompter() = 0;
+    virtual DataFolder& dataFolder() = 0;
+    virtual int protocol() const = 0;
+};
