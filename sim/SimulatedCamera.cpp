@@ -1,6 +1,9 @@
 #include "SimulatedCamera.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <optional>
 
 namespace {
 std::string Digits(int value, int width)
@@ -14,7 +17,134 @@ char Digit(int value)
 {
     return static_cast<char>('0' + (value & 0x0F));
 }
+
+// Speeds in 12-bit steps per millisecond: full proportional pan or tilt
+// turns the dome once in about eight seconds; the zone pad moves at half
+// of that. The lens runs end to end in 16, 8 or 4 seconds.
+constexpr double kFullRate = 0.5;
+constexpr double kZoneRate = 0.25;
+constexpr double kLensRates[3] = {0.25, 0.5, 1.0};
+constexpr int kNudgeSteps = 8;
+constexpr int kNameLength = 24;
+
+int DecimalFromHex(int hex)
+{
+    return static_cast<int>(std::lround(hex * 3600.0 / 4096.0));
+}
+
+int HexFromDecimal(int tenths)
+{
+    return std::clamp(static_cast<int>(std::lround(tenths * 4096.0 / 3600.0)), 0, SimulatedCamera::kHexMax);
+}
+
+int WrapTenths(int tenths)
+{
+    return ((tenths % 3600) + 3600) % 3600;
+}
+
+// A position digit as the console sends it: 0 to F as the characters 0x30
+// to 0x3F; a plain hex letter is taken too.
+std::optional<int> HexDigit(char c)
+{
+    if (c >= 0x30 && c <= 0x3F)
+        return c - 0x30;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return std::nullopt;
+}
+
+std::optional<int> ReadNumber(const std::string& text, size_t at, size_t width, int base)
+{
+    if (at + width > text.size())
+        return std::nullopt;
+    int value = 0;
+    for (size_t i = at; i < at + width; ++i) {
+        const std::optional<int> d = HexDigit(text[i]);
+        if (!d || *d >= base)
+            return std::nullopt;
+        value = value * base + *d;
+    }
+    return value;
+}
+
+// A speed character as a share of full speed: '0' to '?' for speeds 0 to
+// 15; with a speed limit above 15 the console sends 0x10 + speed (up to
+// 46, of which 0x30 to 0x3E read as the small scale) and '1' + speed.
+std::optional<double> SpeedShare(char c)
+{
+    const int b = static_cast<unsigned char>(c);
+    if (b >= 0x30 && b <= 0x3F)
+        return (b - 0x30) / 15.0;
+    if (b >= 0x10 && b < 0x30)
+        return (b - 0x10) / 63.0;
+    if (b >= 0x60 && b <= 0x70)
+        return (b - 0x31) / 63.0;
+    return std::nullopt;
+}
+
+// Pan part of a motion text: "PL", "PR", "PS" or 'l'/'r' and a speed.
+std::optional<double> PanRate(char a, char b)
+{
+    if (a == 'P')
+        return b == 'L' ? std::optional(-kZoneRate) : b == 'R' ? std::optional(kZoneRate)
+                                                    : b == 'S' ? std::optional(0.0) : std::nullopt;
+    if (a != 'l' && a != 'r')
+        return std::nullopt;
+    const std::optional<double> share = SpeedShare(b);
+    if (!share)
+        return std::nullopt;
+    return (a == 'l' ? -kFullRate : kFullRate) * *share;
+}
+
+// Tilt part: "TU", "TD", "TS" or 'u'/'d' and a speed; up counts upwards.
+std::optional<double> TiltRate(char a, char b)
+{
+    if (a == 'T')
+        return b == 'U' ? std::optional(kZoneRate) : b == 'D' ? std::optional(-kZoneRate)
+                                                    : b == 'S' ? std::optional(0.0) : std::nullopt;
+    if (a != 'u' && a != 'd')
+        return std::nullopt;
+    const std::optional<double> share = SpeedShare(b);
+    if (!share)
+        return std::nullopt;
+    return (a == 'd' ? -kFullRate : kFullRate) * *share;
+}
+
+// A stored name is kept printable, so that no byte of it can end or break
+// the reply frame that carries it.
+std::string CleanName(const std::string& text)
+{
+    std::string name = text.substr(0, kNameLength);
+    for (char& c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) > 0x7E)
+            c = ' ';
+    return name;
+}
+
+bool SendsPresetWithName(int receiverType)
+{
+    return receiverType < 0 || receiverType > 2;
+}
 } // namespace
+
+SimulatedCamera::SimulatedCamera(const Clock& clock, SimOptions options)
+    : SimulatedReceiver(clock, options), lastTick_(clock.TickCount())
+{
+    for (int i = 0; i < kPresetCount; ++i) {
+        Preset& p = presets_[static_cast<size_t>(i)];
+        p.name = "Preset " + std::to_string(i + 1);
+        // Never stored: spread round the dome, so that a tour still moves.
+        p.pan = (i * 0x100) & kHexMax;
+        p.tilt = 0x100;
+        p.focus = 0x800;
+    }
+    for (int& v : published_)
+        v = -1;
+    Adopt();
+    Publish();
+}
 
 char SimulatedCamera::LatchCharacter() const
 {
@@ -22,12 +152,137 @@ char SimulatedCamera::LatchCharacter() const
                              (state_.lensFast ? 4 : 0) | (state_.autoFocusOnPtz ? 8 : 0));
 }
 
+int SimulatedCamera::PresetIndex(uint8_t c) const
+{
+    const int rx = options().receiverType;
+    if (rx == 0 || rx == 1 || rx == 2 || rx == 10)
+        return c >= '0' && c < '0' + kPresetCount ? c - '0' : -1;
+    if (c >= 0x10 && c <= 0x10 + 46)
+        return c - 0x10;
+    if (c >= '1' + 47 && c <= '1' + 63)
+        return c - '1';
+    return -1;
+}
+
+char SimulatedCamera::PresetCharacter(int index) const
+{
+    const int rx = options().receiverType;
+    if (rx == 0 || rx == 1 || rx == 2 || rx == 10)
+        return static_cast<char>('0' + index);
+    return static_cast<char>(index <= 46 ? 0x10 + index : '1' + index);
+}
+
 void SimulatedCamera::Handle(const SimFrameReader::Frame& frame)
 {
+    Update();
     if (frame.kind == SimFrameReader::Kind::Binary)
         HandleRecord(frame.text);
     else
         HandleText(frame.text);
+    Publish();
+}
+
+// Takes what was set directly in the State since the last update.
+void SimulatedCamera::Adopt()
+{
+    if (state_.pan != published_[kPan])
+        position_[kPan] = HexFromDecimal(WrapTenths(state_.pan));
+    if (state_.tilt != published_[kTilt])
+        position_[kTilt] = HexFromDecimal(std::clamp(state_.tilt, 0, 3599));
+    if (state_.zoom != published_[kZoom])
+        position_[kZoom] = std::clamp(state_.zoom, 0, kHexMax);
+    if (state_.focus != published_[kFocus])
+        position_[kFocus] = std::clamp(state_.focus, 0, kHexMax);
+}
+
+void SimulatedCamera::Publish()
+{
+    published_[kPan] = state_.pan = DecimalFromHex(Hex(kPan));
+    published_[kTilt] = state_.tilt = DecimalFromHex(Hex(kTilt));
+    published_[kZoom] = state_.zoom = Hex(kZoom);
+    published_[kFocus] = state_.focus = Hex(kFocus);
+}
+
+int SimulatedCamera::Hex(Axis axis) const
+{
+    const int v = static_cast<int>(std::lround(position_[axis]));
+    if (axis == kPan)
+        return v & kHexMax; // 4096 is 0 again
+    return std::clamp(v, 0, kHexMax);
+}
+
+void SimulatedCamera::Update()
+{
+    Adopt();
+    const uint32_t now = clock().TickCount();
+    uint32_t elapsed = now - lastTick_;
+    lastTick_ = now;
+    while (state_.tourRunning && elapsed >= tourWait_) {
+        Advance(tourWait_);
+        elapsed -= tourWait_;
+        TourStep();
+        tourWait_ = kTourDwellMs;
+    }
+    if (state_.tourRunning)
+        tourWait_ -= elapsed;
+    Advance(elapsed);
+    Publish();
+}
+
+// Moves every axis on at its rate: pan turns round, the others stop at
+// their ends.
+void SimulatedCamera::Advance(uint32_t ms)
+{
+    for (int a = 0; a < kAxes; ++a) {
+        if (rate_[a] == 0)
+            continue;
+        double& p = position_[a];
+        p += rate_[a] * ms;
+        if (a == kPan) {
+            p = std::fmod(p, kHexMax + 1.0);
+            if (p < 0)
+                p += kHexMax + 1.0;
+        } else if (p < 0 || p > kHexMax) {
+            p = std::clamp(p, 0.0, static_cast<double>(kHexMax));
+            rate_[a] = 0;
+        }
+    }
+}
+
+void SimulatedCamera::MoveTo(int pan, int tilt, int zoom, int focus)
+{
+    const int values[kAxes] = {pan, tilt, zoom, focus};
+    for (int a = 0; a < kAxes; ++a) {
+        if (values[a] < 0)
+            continue; // this axis stays
+        position_[a] = std::clamp(values[a], 0, kHexMax);
+        rate_[a] = 0;
+    }
+}
+
+void SimulatedCamera::Nudge(Axis axis, int steps)
+{
+    rate_[axis] = 0;
+    const int to = Hex(axis) + steps;
+    position_[axis] = axis == kPan ? (to + kHexMax + 1) & kHexMax : std::clamp(to, 0, kHexMax);
+}
+
+// A camera tour goes through the stored presets in order, or presets 0 to
+// 3 when none is stored.
+void SimulatedCamera::TourStep()
+{
+    int next = -1;
+    for (int i = 0; i < kPresetCount; ++i) {
+        if (!presets_[static_cast<size_t>(i)].stored)
+            continue;
+        if (next < 0 || (i > tourPreset_ && next <= tourPreset_))
+            next = i;
+    }
+    if (next < 0)
+        next = tourPreset_ >= 0 && tourPreset_ < 3 ? tourPreset_ + 1 : 0;
+    const Preset& p = presets_[static_cast<size_t>(next)];
+    MoveTo(p.pan, p.tilt, p.zoom, p.focus);
+    tourPreset_ = next;
 }
 
 std::string SimulatedCamera::AddressReply() const
@@ -83,9 +338,65 @@ std::string SimulatedCamera::PositionReply() const
     return "cP" + Digits(state_.pan, width) + Digits(state_.tilt, width);
 }
 
+// "P?" and "V?": a letter and two 12-bit values, each as three characters
+// 0x30 plus a nibble, most significant first.
+std::string SimulatedCamera::HexReply(char letter, Axis first, Axis second) const
+{
+    std::string t(1, letter);
+    for (Axis a : {first, second}) {
+        const int v = Hex(a);
+        for (int shift = 8; shift >= 0; shift -= 4)
+            t += static_cast<char>(0x30 + ((v >> shift) & 0x0F));
+    }
+    return t;
+}
+
+// "H?": latch status after 'L' at +2, focus mode after 'A' at +4, receiver
+// status after 'X' at +6.
+std::string SimulatedCamera::HeadReply() const
+{
+    return std::string("H0L") + LatchCharacter() + 'A' + Digit(state_.manualFocus) + 'X' + state_.receiverStatus;
+}
+
+// 'd' reply: "dS", the preset character and the name padded to 24, so the
+// name stands at frame offset 5.
+std::string SimulatedCamera::PresetNameReply(int index) const
+{
+    std::string name = presets_[static_cast<size_t>(index)].name;
+    name.resize(kNameLength, ' ');
+    return std::string("dS") + PresetCharacter(index) + name;
+}
+
 void SimulatedCamera::HandleText(const std::string& text)
 {
-    if (text == "A?")
+    if (text.empty())
+        return;
+    if (text == "P?")
+        Reply(HexReply('P', kPan, kTilt));
+    else if (text == "V?")
+        Reply(HexReply('V', kZoom, kFocus));
+    else if (text == "H?")
+        Reply(HeadReply());
+    else if (text == "mss")
+        Reply(std::string("ms") + Digit(state_.videoSource));
+    else if (text == "mRS")
+        Reply(state_.leftReversed ? "mR1" : "mR0");
+    else if (text == "ms0" || text == "ms1")
+        state_.videoSource = text[2] - '0';
+    else if (text == "mR0" || text == "mR1")
+        state_.leftReversed = text[2] == '1';
+    else if (text == "rs") {
+        state_.cameraPower = true;
+        state_.lensFast = state_.manualIris = state_.autoFocusOnPtz = false;
+        state_.tourRunning = false;
+        for (double& r : rate_)
+            r = 0;
+    } else if (text.size() >= 2 && text.compare(0, 2, "As") == 0) {
+        const std::optional<int> address =
+            text.size() == 5 || text.size() == 7 ? ReadNumber(text, 2, text.size() - 2, 10) : std::nullopt;
+        if (address)
+            SetAddress(*address);
+    } else if (text == "A?")
         Reply(AddressReply());
     else if (text == "L?" || text == "L?H?")
         Reply(std::string("L") + LatchCharacter());
@@ -110,6 +421,176 @@ void SimulatedCamera::HandleText(const std::string& text)
         Reply(state_.manualFocus ? "cL1" : "cL0");
     } else if (text == "bFM" || text == "bFA")
         state_.manualFocus = text[2] == 'M';
+    else if (!HandleMotion(text) && !HandlePreset(text) && !HandlePosition(text))
+        HandleTour(text);
+}
+
+bool SimulatedCamera::HandleMotion(const std::string& text)
+{
+    if (text.size() == 4) {
+        const std::optional<double> pan = PanRate(text[0], text[1]);
+        const std::optional<double> tilt = TiltRate(text[2], text[3]);
+        if (!pan || !tilt)
+            return false;
+        rate_[kPan] = *pan;
+        rate_[kTilt] = *tilt;
+        return true;
+    }
+    if (text.size() == 2) {
+        if (const std::optional<double> pan = PanRate(text[0], text[1]); pan && text[0] == 'P') {
+            rate_[kPan] = *pan;
+            return true;
+        }
+        if (const std::optional<double> tilt = TiltRate(text[0], text[1]); tilt && text[0] == 'T') {
+            rate_[kTilt] = *tilt;
+            return true;
+        }
+        struct Nudging {
+            const char* older;
+            const char* newer;
+            Axis axis;
+            int steps;
+        };
+        static constexpr Nudging nudges[] = {{"ln", "nl", kPan, -kNudgeSteps},
+                                             {"rn", "nr", kPan, kNudgeSteps},
+                                             {"un", "nu", kTilt, kNudgeSteps},
+                                             {"dn", "nd", kTilt, -kNudgeSteps}};
+        for (const Nudging& n : nudges)
+            if (text == n.older || text == n.newer) {
+                Nudge(n.axis, n.steps);
+                return true;
+            }
+    }
+    // The lens: "ZI"/"ZO" and "FF"/"FN" at the lens speed, "cZ", "cz",
+    // "cF" and "cN" with a speed digit 0 to 2, stopped by "ZS", "cZs",
+    // "FS" or "cFs".
+    const double plain = kLensRates[state_.lensFast ? 2 : 1];
+    if (text == "ZI" || text == "ZO") {
+        rate_[kZoom] = text[1] == 'I' ? plain : -plain;
+        return true;
+    }
+    if (text == "FF" || text == "FN") {
+        rate_[kFocus] = text[1] == 'F' ? plain : -plain;
+        return true;
+    }
+    if (text == "ZS" || text == "cZs") {
+        rate_[kZoom] = 0;
+        return true;
+    }
+    if (text == "FS" || text == "cFs") {
+        rate_[kFocus] = 0;
+        return true;
+    }
+    if (text.size() == 3 && text[0] == 'c' && text[2] >= '0' && text[2] <= '2') {
+        const double rate = kLensRates[text[2] - '0'];
+        switch (text[1]) {
+        case 'Z': rate_[kZoom] = rate; return true;
+        case 'z': rate_[kZoom] = -rate; return true;
+        case 'F': rate_[kFocus] = rate; return true;
+        case 'N': rate_[kFocus] = -rate; return true;
+        default: break;
+        }
+    }
+    return false;
+}
+
+// "P" and "H" with a preset character store and recall; "dP" names a
+// preset; "cdS" asks for a name.
+bool SimulatedCamera::HandlePreset(const std::string& text)
+{
+    if (text.size() == 2 && (text[0] == 'P' || text[0] == 'H')) {
+        const int index = PresetIndex(static_cast<uint8_t>(text[1]));
+        if (index < 0)
+            return false;
+        Preset& p = presets_[static_cast<size_t>(index)];
+        if (text[0] == 'P') {
+            p.stored = true;
+            p.pan = Hex(kPan);
+            p.tilt = Hex(kTilt);
+            p.zoom = Hex(kZoom);
+            p.focus = Hex(kFocus);
+        } else {
+            MoveTo(p.pan, p.tilt, p.zoom, p.focus);
+        }
+        lastPreset_ = index;
+        return true;
+    }
+    if (text.size() >= 2 && text.compare(0, 2, "dP") == 0) {
+        // Receiver types 0 to 2 name the preset last used.
+        int index = lastPreset_;
+        size_t nameAt = 2;
+        if (SendsPresetWithName(options().receiverType)) {
+            index = text.size() > 2 ? PresetIndex(static_cast<uint8_t>(text[2])) : -1;
+            nameAt = 3;
+        }
+        if (index < 0)
+            return true; // not a preset: nothing to name
+        presets_[static_cast<size_t>(index)].name = CleanName(text.substr(std::min(nameAt, text.size())));
+        lastPreset_ = index;
+        return true;
+    }
+    if (text.compare(0, 3, "cdS") == 0 && text.size() <= 4) {
+        const int index = text.size() == 4 ? PresetIndex(static_cast<uint8_t>(text[3])) : lastPreset_;
+        if (index < 0)
+            return true;
+        lastPreset_ = index;
+        Reply(PresetNameReply(index));
+        return true;
+    }
+    return false;
+}
+
+// "p" + pan + tilt (three or four hex digits each), "cp" + pan + tilt (four
+// decimal digits each, tenths of a degree) and "v" + zoom + focus (three
+// hex digits each) move there at once. A field that is not a number leaves
+// the camera where it is.
+bool SimulatedCamera::HandlePosition(const std::string& text)
+{
+    if (text[0] == 'p' && (text.size() == 7 || text.size() == 9)) {
+        const size_t width = (text.size() - 1) / 2;
+        const std::optional<int> pan = ReadNumber(text, 1, width, 16);
+        const std::optional<int> tilt = ReadNumber(text, 1 + width, width, 16);
+        if (pan && tilt)
+            MoveTo(std::min(*pan, kHexMax), std::min(*tilt, kHexMax), -1, -1);
+        return true;
+    }
+    if (text.size() == 10 && text.compare(0, 2, "cp") == 0) {
+        const std::optional<int> pan = ReadNumber(text, 2, 4, 10);
+        const std::optional<int> tilt = ReadNumber(text, 6, 4, 10);
+        if (pan && tilt)
+            MoveTo(HexFromDecimal(WrapTenths(*pan)), HexFromDecimal(std::min(*tilt, 3599)), -1, -1);
+        return true;
+    }
+    if (text[0] == 'v' && text.size() == 7) {
+        const std::optional<int> zoom = ReadNumber(text, 1, 3, 16);
+        const std::optional<int> focus = ReadNumber(text, 4, 3, 16);
+        if (zoom && focus)
+            MoveTo(-1, -1, *zoom, *focus);
+        return true;
+    }
+    return false;
+}
+
+// "*TS" + ('1' + zone) + '1' starts the zone's tour at its first preset;
+// '0' in place of the last '1' stops it.
+bool SimulatedCamera::HandleTour(const std::string& text)
+{
+    if (text.size() != 5 || text.compare(0, 3, "*TS") != 0 || text[3] < '1' || text[3] > '8')
+        return false;
+    const int zone = text[3] - '1';
+    if (text[4] == '1') {
+        state_.tourRunning = true;
+        state_.tourZone = zone;
+        tourPreset_ = -1;
+        TourStep();
+        tourWait_ = kTourDwellMs;
+    } else if (text[4] == '0') {
+        if (state_.tourZone == zone)
+            state_.tourRunning = false;
+    } else {
+        return false;
+    }
+    return true;
 }
 
 // Every Javelin record is answered with a 10-byte status frame: FF 08, the

@@ -1,47 +1,112 @@
 #pragma once
 #include "SimulatedReceiver.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
 
-// A dome camera behind its receiver: keeps its latches, focus mode and
-// position, and answers the console's queries with replies of the forms the
-// console decodes: "A?" (its address), "L?" (latch status), "bDS" and "cDS"
-// (camera status), "cPS" (pan and tilt), the focus report after "cFM" and
-// "cFA", and a binary status frame for every Javelin record.
+// A dome camera behind its receiver: keeps its latches, focus mode, video
+// source, presets and a pan/tilt/zoom/focus position that moves with speed
+// and time, runs its own preset tours, and answers the console's queries
+// with replies of the forms the console decodes: "A?" (its address), "L?"
+// (latch status), "H?" (latch, focus and receiver status), "bDS" and "cDS"
+// (camera status), "cPS" (pan and tilt in tenths of a degree), "P?" and
+// "V?" (pan/tilt and zoom/focus as three hex digits each), "cdS" (a preset
+// name), "mss" and "mRS" (video source and reversal), the focus report
+// after "cFM" and "cFA", and a binary status frame for every Javelin record.
+//
+// Motion is worked out from the clock whenever a frame arrives (or Update()
+// is called), so the camera needs no thread or timer of its own.
 class SimulatedCamera : public SimulatedReceiver {
 public:
+    static constexpr int kPresetCount = 64;
+    static constexpr int kHexMax = 0xFFF;       // positions run 0 to 0xFFF
+    static constexpr uint32_t kTourDwellMs = 3000;
+
     struct State {
         bool cameraPower = true;
         bool lensFast = false;
         bool manualIris = false;
         bool autoFocusOnPtz = false;
         bool manualFocus = false;
-        int pan = 1800;  // tenths of a degree
+        // Pan and tilt in tenths of a degree (0 to 3599), as "cPS" reports
+        // them; the same position as the 12-bit "P?" values. Either may be
+        // set directly: the camera takes the new value at its next update.
+        int pan = 1800;
         int tilt = 100;
+        int zoom = 0;        // 0 (wide) to 0xFFF (tele)
+        int focus = 0x800;   // 0 (near) to 0xFFF (far)
         int videoType = 1;
         int lineLockPhase = 0;
         char freeze = '0';
+        // '0' plus bit 0 local control, bit 1 pressure loss, bit 2 video
+        // loss, bit 3 reserved.
+        char receiverStatus = '0';
+        int videoSource = 0;      // 0 left, 1 right
+        bool leftReversed = false;
+        bool tourRunning = false;
+        int tourZone = 0;         // 0 to 7
     };
 
-    SimulatedCamera(const Clock& clock, SimOptions options) : SimulatedReceiver(clock, options) {}
+    struct Preset {
+        bool stored = false;
+        int pan = 0, tilt = 0, zoom = 0, focus = 0; // 12-bit values
+        std::string name;
+    };
+
+    SimulatedCamera(const Clock& clock, SimOptions options);
 
     State& state() { return state_; }
     const State& state() const { return state_; }
+    const Preset& preset(int index) const { return presets_.at(static_cast<size_t>(index)); }
+
+    // Brings the position and a running tour up to the clock's time.
+    void Update();
 
     // The latch status character: '0' plus bit 0 manual iris, bit 1 camera
     // power, bit 2 lens fast, bit 3 auto focus on PTZ.
     char LatchCharacter() const;
 
+    // The preset index a preset character stands for on this camera's
+    // receiver type, or -1.
+    int PresetIndex(uint8_t character) const;
+    char PresetCharacter(int index) const;
+
 protected:
     void Handle(const SimFrameReader::Frame& frame) override;
 
 private:
+    enum Axis { kPan, kTilt, kZoom, kFocus, kAxes };
+
     void HandleText(const std::string& text);
+    bool HandleMotion(const std::string& text);
+    bool HandlePreset(const std::string& text);
+    bool HandlePosition(const std::string& text);
+    bool HandleTour(const std::string& text);
     void HandleRecord(const std::string& record);
     std::string AddressReply() const;
     std::string StatusReply() const;
     std::string ShiftedStatusReply() const;
     std::string PositionReply() const;
+    std::string HexReply(char letter, Axis first, Axis second) const;
+    std::string HeadReply() const;
+    std::string PresetNameReply(int index) const;
+
+    void Advance(uint32_t ms);
+    void TourStep();
+    void MoveTo(int pan, int tilt, int zoom, int focus);
+    void Nudge(Axis axis, int steps);
+    int Hex(Axis axis) const;
+    void Adopt();
+    void Publish();
 
     State state_;
+    std::array<Preset, kPresetCount> presets_;
+    int lastPreset_ = 0;
+    double position_[kAxes] = {};
+    double rate_[kAxes] = {};      // hex steps per millisecond, signed
+    int published_[kAxes] = {};    // the State values last written from position_
+    uint32_t lastTick_ = 0;
+    uint32_t tourWait_ = 0;        // milliseconds to the next tour step
+    int tourPreset_ = -1;          // the preset the tour last went to
 };

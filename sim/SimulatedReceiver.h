@@ -52,6 +52,9 @@ protected:
     // Queues a framed ASCII reply in the receiver's frame mode.
     void Reply(const std::string& text);
     void Send(const uint8_t* bytes, size_t length);
+    // The camera's own address, as set by the console's address programming.
+    void SetAddress(int address) { options_.address = address; }
+    const Clock& clock() const { return clock_; }
 
 private:
     bool ForMe(const SimFrameReader::Frame& frame) const;
