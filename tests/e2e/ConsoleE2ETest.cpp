@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QProcess>
 #include <QThread>
@@ -116,6 +117,61 @@ TEST(ConsoleE2E, StartupAddressRequestIsAnsweredAcknowledgedAndShown)
 namespace {
 QString Program(const char* name);
 } // namespace
+
+TEST(ConsoleE2E, PresetsBringTheCameraBackAndTheFieldsFollowIt)
+{
+    SteadyClock simClock;
+    SimulatedCamera device(simClock, SimOptions{});
+    PtyHost host;
+    ASSERT_TRUE(host.Start(device)) << host.error();
+    QtSettingsStore store;
+    ScriptedPrompter prompter;
+    ExecModalRunner modal;
+    QtClock clock;
+    QtTimerFactory timers;
+    SerialPort port(prompter);
+    QTemporaryDir dir;
+    DataFolder data(dir.path().toStdString());
+    ConsoleSettings settings;
+    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr},
+                          settings);
+    auto camera = [&] {
+        SimulatedCamera::State s;
+        host.WithDevice([&](SimulatedReceiver& d) {
+            auto& c = static_cast<SimulatedCamera&>(d);
+            c.Update();
+            s = c.state();
+        });
+        return s;
+    };
+    auto click = [&](const char* name) { console.findChild<QAbstractButton*>(QString::fromLatin1(name))->click(); };
+    ASSERT_TRUE(WaitFor([&] { return console.link().cameraAddress() == 1; }));
+    const int home = camera().pan;
+
+    click("Store");
+    QThread::msleep(100);
+    console.EnqueueCommand("PRTS"); // pan right for a while
+    WaitFor([] { return false; }, 400);
+    console.EnqueueCommand("PSTS");
+    ASSERT_TRUE(WaitFor([&] { return std::abs(camera().pan - home) > 50; }));
+    click("PresetGoto");
+    ASSERT_TRUE(WaitFor([&] { return std::abs(camera().pan - home) <= 1; })) << camera().pan << " vs " << home;
+
+    // With P/T/Z/F? on the position fields follow the camera.
+    click("PositionQuery");
+    auto* pan = console.findChild<QLineEdit*>(QStringLiteral("Pan"));
+    const QString expected = QString::number(camera().pan).rightJustified(4, QLatin1Char('0'));
+    ASSERT_TRUE(WaitFor([&] { return pan->text() == expected; }, 8000)) << pan->text().toStdString();
+    click("PositionQuery");
+
+    // "Get ID" names the selected preset from the camera, into the settings.
+    click("GetId");
+    auto* list = console.findChild<QComboBox*>(QStringLiteral("PresetList"));
+    ASSERT_TRUE(WaitFor([&] { return list->currentText().startsWith(QStringLiteral("Preset 1 ")); }, 5000))
+        << list->currentText().toStdString();
+    EXPECT_EQ(store.GetString("Presets", "P1", ""), "Preset 1" + std::string(16, ' '));
+    ConsolePresetNames()[0] = "Preset 1";
+}
 
 TEST(ConsoleE2E, RecordedSessionPlaysBackInTheConsoleAndOnTheBench)
 {
