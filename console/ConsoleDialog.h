@@ -283,7 +283,7 @@ private:
     void OnTourSetup();
     void OnDspStatus();
     void OnAuxiliarySetup(const char* title);
-    void RunPanel(QDialog& panel, ReplyWindow window, ReplyReceiver& receiver);
+    int RunPanel(QDialog& panel, ReplyWindow window, ReplyReceiver& receiver);
     void OnAbout();
 
     ConsoleServices services_;

@@ -4,6 +4,7 @@
 #include "ConsoleControlIds.h"
 #include "ConsoleDialog.h"
 #include "ConsoleTimerIds.h"
+#include "DayNightPanel.h"
 #include "Dsp7100Panel.h"
 #include "ModalRunner.h"
 #include "PlaceholderDialog.h"
@@ -167,6 +168,14 @@ void ConsoleDialog::OnDspStatus()
     if (panel == FeaturePanel::Dsp7100) {
         dsp7100_->Open();
         RunPanel(*dsp7100_, ReplyWindow::Dsp7100, *dsp7100_);
+    } else if (panel == FeaturePanel::DayNight) {
+        DayNightPanel dayNight(*this, this);
+        dayNight.Open();
+        SetQueuedPanel(&dayNight);
+        const int result = RunPanel(dayNight, ReplyWindow::DayNight, dayNight);
+        SetQueuedPanel(nullptr);
+        if (result == QDialog::Accepted)
+            settings_.lineLockPhase = dayNight.members().phase + 1;
     } else {
         RunPlaceholder(QString::fromLatin1(FeaturePanelTitle(panel)));
     }
@@ -174,12 +183,13 @@ void ConsoleDialog::OnDspStatus()
 }
 
 // Replies go to the panel while it is open.
-void ConsoleDialog::RunPanel(QDialog& panel, ReplyWindow window, ReplyReceiver& receiver)
+int ConsoleDialog::RunPanel(QDialog& panel, ReplyWindow window, ReplyReceiver& receiver)
 {
     RegisterReplyWindow(window, &receiver);
     const int result = RunModal(panel);
     panel.done(result); // ends what the panel runs, however the run ended
     RegisterReplyWindow(window, nullptr);
+    return result;
 }
 
 void ConsoleDialog::OnAuxiliarySetup(const char* title)

@@ -20,6 +20,14 @@ void QueuedPanel::Open()
     timers_->Start(kStatusTimer, timing_.statusMs);
 }
 
+void QueuedPanel::done(int result)
+{
+    for (int id : {kSendTimer, kReplyTimeout, kStatusTimer})
+        timers_->Stop(id);
+    PanelClosed();
+    TabKeyDialog::done(result);
+}
+
 void QueuedPanel::Enqueue(std::string_view text)
 {
     if (filling_)

@@ -37,6 +37,9 @@ public:
     void Enqueue(std::string_view text);
     bool filling() const { return filling_; }
 
+    // Closing ends the pump and every timer of the panel.
+    void done(int result) override;
+
     // TimerHandler
     void OnTimer(int id) override;
     // ReplyReceiver
@@ -49,6 +52,8 @@ protected:
     virtual void RequestStatus() = 0;
     // Other timers of the panel.
     virtual void OnPanelTimer(int id) { timers().Stop(id); }
+    // The panel's own timers stop here when it closes.
+    virtual void PanelClosed() {}
 
     PanelHost& host() { return host_; }
     Timers& timers() { return *timers_; }
