@@ -165,7 +165,7 @@ void DayNightPanel::Build()
     QAbstractButton* wbHps = Radio("Auto (HPS)", "WbHps", m_.whiteBalance, 2, "cW2");
     exclusive({wbAuto, wbManual, wbHps});
     for (QAbstractButton* b : {wbAuto, wbManual, wbHps})
-        connect(b, &QAbstractButton::clicked, this, [this] { ShowMembers(); });
+        connect(b, &QAbstractButton::clicked, this, [this] { SetWbButtonsEnabled(m_.whiteBalance == 1); });
     auto* wbGrid = new QGridLayout;
     wbGrid->addWidget(wbAuto, 0, 0);
     wbGrid->addWidget(wbManual, 0, 1);
@@ -485,9 +485,7 @@ void DayNightPanel::RequestStatus()
 void DayNightPanel::Fill()
 {
     initialising_ = true;
-    const bool wbButtons = m_.whiteBalance != 0;
-    for (const char* name : {"WbRU", "WbRD", "WbBU", "WbBD"})
-        w_[name]->setEnabled(wbButtons);
+    SetWbButtonsEnabled(m_.whiteBalance != 0);
     const char* javelinOff[] = {"WbHps", "DspCommand", "SendDspCommand", "WbAuto", "WbManual", "FreezeOnOff",
                                 "Live", "Freeze", "Poll", "Baud4800", "Baud9600", "InitAllPresets",
                                 "Shutter", "WdrOff", "WdrOn", "Crystal"};
@@ -556,8 +554,13 @@ void DayNightPanel::ShowMembers()
         static_cast<QSpinBox*>(w_["Phase"])->setValue(m_.phase);
     static_cast<QLineEdit*>(w_["RealZoomPosition"])->setText(QString::fromStdString(m_.zoomPosition));
     w_["DigitalZoomRange"]->setEnabled(m_.eis != 1);
+}
+
+// The manual red and blue gains work only in manual white balance.
+void DayNightPanel::SetWbButtonsEnabled(bool on)
+{
     for (const char* name : {"WbRU", "WbRD", "WbBU", "WbBD"})
-        w_[name]->setEnabled(m_.whiteBalance == 1);
+        w_[name]->setEnabled(on);
 }
 
 void DayNightPanel::OnPanelTimer(int id)
@@ -657,6 +660,7 @@ void DayNightPanel::OnStatusString(const uint8_t* t, size_t n)
                 i += 4;
             } else {
                 digit(i + 1, 0, 2, m_.whiteBalance);
+                SetWbButtonsEnabled(m_.whiteBalance == 1);
                 i += 2;
             }
             break;

@@ -52,6 +52,7 @@ private:
     void OnAperture(const uint8_t* text, size_t n);
     void OnZoomPositionSet();
     void SetApertureEnabled(bool on);
+    void SetWbButtonsEnabled(bool on);
     void ShowMembers();
     QAbstractButton* Radio(const char* caption, const char* name, int& member, int value, std::string command);
     QComboBox* List(const char* name, const char* accessible, std::initializer_list<const char*> items);

@@ -2,6 +2,9 @@
 // without a display, and checks the console's layout for the faults a
 // picture shows: controls cut off, on top of each other, or off the window.
 #include "AboutBox.h"
+#include "CommentDialog.h"
+#include "DayNightPanel.h"
+#include "Dsp7100Panel.h"
 #include "Lamp.h"
 #include "PlaceholderDialog.h"
 #include "TestConsole.h"
@@ -108,4 +111,20 @@ TEST(Screenshots, SmallWindows)
     std::array<int, 10> live{};
     TourSetupDialog tours({1, 0, 1, 0, 0, 0, 0, 0, 0, 1}, 5, live, prompter);
     Save(tours, "tour-setup");
+    CommentDialog comment;
+    Save(comment, "insert-comments");
+}
+
+TEST(Screenshots, Panels)
+{
+    TestConsole t;
+    Dsp7100Panel& dsp = t.console->dsp7100Panel();
+    dsp.Open();
+    Save(dsp, "panel-dsp7100");
+    dsp.done(0);
+    DayNightPanel dayNight(*t.console, t.console.get());
+    dayNight.Open();
+    Save(dayNight, "panel-daynight");
+    EXPECT_LE(dayNight.width(), 1366 - 16);
+    EXPECT_LE(dayNight.height(), 768 - 80);
 }
