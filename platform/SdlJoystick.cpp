@@ -29,6 +29,8 @@ int HatHundredths(Uint8 hat)
 
 SdlJoystick::SdlJoystick()
 {
+    // The program keeps its own signal handling: SIGTERM and SIGINT end it.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0)
         return;

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <optional>
+#include <string>
 
 namespace {
 std::string Digits(int value, int width)
@@ -16,6 +18,18 @@ std::string Digits(int value, int width)
 char Digit(int value)
 {
     return static_cast<char>('0' + (value & 0x0F));
+}
+
+// A Day/Night value sent as one character: the value plus 16.
+char Offset16(int value)
+{
+    return static_cast<char>(value + 16);
+}
+
+bool IsZoomPosition(const std::string& text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); });
 }
 
 // Speeds in 12-bit steps per millisecond: full proportional pan or tilt
@@ -311,25 +325,50 @@ std::string SimulatedCamera::StatusReply() const
     return t;
 }
 
-// 'c' status of the Day/Night cameras: the same fields further on.
+// 'c' status of the Day/Night cameras. The console reads latch, focus,
+// protocol, video type, line lock and freeze at fixed places (their
+// letters 11, 13, 19, 21, 23 and 25 places from the 'c'); the Day/Night
+// panel reads the text after the 'c' as letter/value pairs, so the fields
+// around them are pairs too:
+//   M S W B Y L A D C P v p F k w n s(two values) G
+// 'G' comes last: the panel follows it with "cAS", the rest of its opening
+// exchange.
 std::string SimulatedCamera::ShiftedStatusReply() const
 {
-    std::string t(27, '0');
-    t[0] = 'c';
-    t[1] = 'S';
-    t[11] = 'L';
-    t[12] = LatchCharacter();
-    t[13] = 'A';
-    t[14] = Digit(state_.manualFocus);
-    t[19] = 'P';
-    t[20] = Digit(options().protocol);
-    t[21] = 'v';
-    t[22] = Digit(state_.videoType);
-    t[23] = 'p';
-    t[24] = Digit(state_.lineLockPhase);
-    t[25] = 'F';
-    t[26] = state_.freeze;
+    const Dsp& d = state_.dsp;
+    std::string t = "c";
+    auto pair = [&t](char letter, char value) {
+        t += letter;
+        t += value;
+    };
+    pair('M', Digit(d.dayNight));
+    pair('S', Digit(d.shutter));
+    pair('W', Digit(d.whiteBalance));
+    pair('B', Digit(d.blc));
+    pair('Y', Digit(d.wdr));
+    pair('L', LatchCharacter());
+    pair('A', Digit(state_.manualFocus));
+    pair('D', Digit(d.digitalZoom));
+    pair('C', Digit(d.baud));
+    pair('P', Digit(options().protocol));
+    pair('v', Digit(state_.videoType));
+    pair('p', Digit(state_.lineLockPhase));
+    pair('F', state_.freeze == '1' ? 'O' : 'o');
+    pair('k', Digit(d.slowLimit));
+    pair('w', Digit(d.indoor));
+    pair('n', Digit(d.poll));
+    pair('s', d.progressive ? 'O' : 'o');
+    t += Digit(d.field);
+    pair('G', Offset16(d.maxAgc));
     return t;
+}
+
+// "cAS": the aperture mode after 'A', then the horizontal and vertical
+// values, each after its letter, 3 and 5 places after 'A'.
+std::string SimulatedCamera::ApertureReply() const
+{
+    const Dsp& d = state_.dsp;
+    return std::string("cA") + Digit(d.apertureMode) + 'H' + Offset16(d.apertureH) + 'V' + Offset16(d.apertureV);
 }
 
 std::string SimulatedCamera::PositionReply() const
@@ -421,7 +460,7 @@ void SimulatedCamera::HandleText(const std::string& text)
         Reply(state_.manualFocus ? "cL1" : "cL0");
     } else if (text == "bFM" || text == "bFA")
         state_.manualFocus = text[2] == 'M';
-    else if (!HandleMotion(text) && !HandlePreset(text) && !HandlePosition(text))
+    else if (!HandleDsp(text) && !HandleMotion(text) && !HandlePreset(text) && !HandlePosition(text))
         HandleTour(text);
 }
 
@@ -569,6 +608,76 @@ bool SimulatedCamera::HandlePosition(const std::string& text)
         return true;
     }
     return false;
+}
+
+// The Day/Night DSP settings. Most are a prefix and one value character,
+// '0' plus an index, the value plus 16 or the raw byte; some of them are
+// asked for with the prefix and 'S' and answered with the prefix and the
+// value, so the value set in one opening of the panel is read in the next.
+bool SimulatedCamera::HandleDsp(const std::string& text)
+{
+    Dsp& d = state_.dsp;
+    struct Setting {
+        const char* prefix;
+        int* value;
+        int lo, hi;
+        int zero;     // the character code of value 0
+        bool answers; // prefix + 'S' asks for it
+    };
+    const Setting settings[] = {
+        {"cM", &d.dayNight, 0, 2, '0', false},      {"cS", &d.shutter, 0, 15, '0', false},
+        {"ck", &d.slowLimit, 0, 5, '0', false},     {"cW", &d.whiteBalance, 0, 2, '0', false},
+        {"cw", &d.indoor, 0, 1, '0', false},        {"cWL", &d.lightLevel, 0, 1, '0', true},
+        {"cWSD", &d.dayShutter, 0, 10, '0', true},  {"cWSN", &d.nightShutter, 0, 10, '0', true},
+        {"cA", &d.apertureMode, 0, 1, '0', false},  {"cAH", &d.apertureH, 1, 31, 16, false},
+        {"cAV", &d.apertureV, 1, 31, 16, false},    {"cG", &d.maxAgc, 1, 40, 16, true},
+        {"cY", &d.wdr, 0, 1, '0', false},           {"cE", &d.eis, 0, 1, '0', true},
+        {"cEF", &d.eisFrequency, 0, 1, '0', true},  {"cD", &d.digitalZoom, 0, 4, '0', false},
+        {"cZm", &d.magnification, 1, 35, 0, true},  {"cB", &d.blc, 0, 1, '0', false},
+        {"cC", &d.baud, 0, 3, '0', false},          {"cn", &d.poll, 0, 1, '0', false},
+        {"Lp", &state_.lineLockPhase, 0, 6, '0', false},
+    };
+    for (const Setting& s : settings) {
+        const size_t n = std::char_traits<char>::length(s.prefix);
+        if (text.size() != n + 1 || text.compare(0, n, s.prefix) != 0)
+            continue;
+        const int v = static_cast<unsigned char>(text[n]) - s.zero;
+        if (v >= s.lo && v <= s.hi) {
+            *s.value = v;
+            if (s.value == &d.eis && v == 1)
+                d.digitalZoom = 0; // EIS and digital zoom exclude each other
+            return true;
+        }
+        if (s.answers && text[n] == 'S') {
+            Reply(s.prefix + std::string(1, static_cast<char>(s.zero + *s.value)));
+            return true;
+        }
+    }
+    if (text == "cAS")
+        Reply(ApertureReply());
+    else if (text == "cEPS")
+        Reply("cEP0");
+    else if (text == "cVS")
+        Reply("cV" + d.zoomPosition);
+    else if (text.size() == 6 && text.compare(0, 2, "cV") == 0) {
+        if (IsZoomPosition(text.substr(2)))
+            d.zoomPosition = text.substr(2);
+    } else if (text == "cFF")
+        state_.freeze = state_.freeze == '1' ? '0' : '1';
+    else if (text == "cFo" || text == "cFO")
+        state_.freeze = text[2] == 'O' ? '1' : '0';
+    else if (text == "cso" || text == "csO")
+        d.progressive = text[2] == 'O';
+    else if (text == "cse" || text == "csE")
+        d.field = text[2] == 'E';
+    else if (text == ":E" || text == ":D")
+        d.enableRx = text[1] == 'E';
+    else {
+        // White-balance gains and BLC level and speed: nothing to keep.
+        static constexpr const char* kAccepted[] = {"cWR", "cWr", "cWB", "cWb", "cWQ", "cBi", "cBd", "cBs", "cBf"};
+        return std::any_of(std::begin(kAccepted), std::end(kAccepted), [&](const char* a) { return text == a; });
+    }
+    return true;
 }
 
 // "*TS" + ('1' + zone) + '1' starts the zone's tour at its first preset;

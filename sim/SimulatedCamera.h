@@ -13,7 +13,9 @@
 // (camera status), "cPS" (pan and tilt in tenths of a degree), "P?" and
 // "V?" (pan/tilt and zoom/focus as three hex digits each), "cdS" (a preset
 // name), "mss" and "mRS" (video source and reversal), the focus report
-// after "cFM" and "cFA", and a binary status frame for every Javelin record.
+// after "cFM" and "cFA", the Day/Night DSP settings ("cAS", "cES", "cEFS",
+// "cZmS", "cVS", "cGS", "cWLS", "cWSDS", "cWSNS") and a binary status frame
+// for every Javelin record.
 //
 // Motion is worked out from the clock whenever a frame arrives (or Update()
 // is called), so the camera needs no thread or timer of its own.
@@ -22,6 +24,35 @@ public:
     static constexpr int kPresetCount = 64;
     static constexpr int kHexMax = 0xFFF;       // positions run 0 to 0xFFF
     static constexpr uint32_t kTourDwellMs = 3000;
+
+    // The Day/Night DSP camera's settings, as the Day/Night panel sets and
+    // reads them: list and radio indexes, AGC and aperture values.
+    struct Dsp {
+        int dayNight = 0;      // 0 Auto, 1 Color, 2 Mono
+        int shutter = 0;       // 0 Auto to 15 (1/30000)
+        int slowLimit = 0;     // 0 to 5
+        int whiteBalance = 0;  // 0 Auto (Normal), 1 Manual, 2 Auto (HPS)
+        int indoor = 0;        // 0 Indoor, 1 Outdoor
+        int lightLevel = 0;    // TR6204K3: 0 Low, 1 High
+        int dayShutter = 0;    // TR6204K3: 0 Auto to 10 (1/30000)
+        int nightShutter = 0;
+        int apertureMode = 0;  // 0 Auto, 1 Manual
+        int apertureH = 16;    // 1 to 31
+        int apertureV = 16;
+        int maxAgc = 20;       // 1 to 40 dB
+        int wdr = 0;
+        int eis = 0;
+        int eisFrequency = 0;  // 0 16 Hz, 1 5 Hz
+        int digitalZoom = 0;   // 0 Off, 1 2X, 2 5X, 3 10X, 4 12X
+        int magnification = 1; // 1 to 35
+        std::string zoomPosition = "0000";
+        int blc = 0;
+        int progressive = 0;
+        int field = 0;         // 0 Odd, 1 Even
+        int baud = 1;          // 0 4800, 1 9600, 2 19.2K, 3 38.4K
+        int poll = 0;
+        bool enableRx = false;
+    };
 
     struct State {
         bool cameraPower = true;
@@ -37,8 +68,8 @@ public:
         int zoom = 0;        // 0 (wide) to 0xFFF (tele)
         int focus = 0x800;   // 0 (near) to 0xFFF (far)
         int videoType = 1;
-        int lineLockPhase = 0;
-        char freeze = '0';
+        int lineLockPhase = 0;  // 0 crystal, 1 to 6 phase + 1
+        char freeze = '0';      // '0' live, '1' frozen
         // '0' plus bit 0 local control, bit 1 pressure loss, bit 2 video
         // loss, bit 3 reserved.
         char receiverStatus = '0';
@@ -46,6 +77,7 @@ public:
         bool leftReversed = false;
         bool tourRunning = false;
         int tourZone = 0;         // 0 to 7
+        Dsp dsp;
     };
 
     struct Preset {
@@ -83,10 +115,12 @@ private:
     bool HandlePreset(const std::string& text);
     bool HandlePosition(const std::string& text);
     bool HandleTour(const std::string& text);
+    bool HandleDsp(const std::string& text);
     void HandleRecord(const std::string& record);
     std::string AddressReply() const;
     std::string StatusReply() const;
     std::string ShiftedStatusReply() const;
+    std::string ApertureReply() const;
     std::string PositionReply() const;
     std::string HexReply(char letter, Axis first, Axis second) const;
     std::string HeadReply() const;

@@ -7,6 +7,7 @@
 #include "SimulatedCamera.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -100,7 +101,7 @@ TEST(SimulatedCamera, StatusRepliesCarryItsState)
         const StatusFields shifted = DecodeStatusFields(c.data(), c.size(), kShiftedStatusOffsets);
         EXPECT_EQ(shifted.latchStatus, static_cast<uint8_t>('3')) << mode;
         EXPECT_EQ(shifted.protocol, 5);
-        EXPECT_EQ(shifted.freeze, static_cast<uint8_t>('0'));
+        EXPECT_EQ(shifted.freeze, static_cast<uint8_t>('o')); // live, as the Day/Night panel reads it
     }
 }
 
@@ -499,5 +500,178 @@ TEST(SimulatedCamera, AddressProgrammingChangesTheAddress)
         Exchange x(Options(1, 1));
         x.AskAt(0xFF, command);
         EXPECT_EQ(x.camera.options().address, 1) << command;
+    }
+}
+
+namespace {
+// The reply text from the letter after the address byte, without checksum.
+std::string TextOf(const Bytes& f)
+{
+    const size_t end = ReplyTextEnd(f.data(), f.size());
+    return end > 2 ? std::string(f.begin() + 2, f.begin() + static_cast<std::ptrdiff_t>(end)) : std::string();
+}
+
+// A status string read as the Day/Night panel reads it, from the letter
+// after the 'c': letter/value pairs, 's' with two values, "WL", "WSD" and
+// "WSN" with one. The request it sends next is the last one enqueued.
+struct PanelReading {
+    std::map<std::string, std::string> values;
+    std::string next;
+    bool endsOnItem = false;
+};
+
+PanelReading ReadAsPanel(const std::string& text)
+{
+    PanelReading r;
+    size_t i = 0;
+    while (i < text.size()) {
+        std::string key(1, text[i]);
+        for (const char* w : {"WL", "WSD", "WSN"})
+            if (text.compare(i, std::char_traits<char>::length(w), w) == 0)
+                key = w;
+        const size_t width = key == "s" ? 2 : 1;
+        const size_t at = i + key.size();
+        r.values[key] = text.substr(std::min(at, text.size()), width);
+        i = at + width;
+        if (key == "G")
+            r.next = "cAS";
+        else if (key == "s")
+            r.next = "cGS";
+        else if (key == "WL")
+            r.next = "cWSDS";
+        else if (key == "WSD")
+            r.next = "cWSNS";
+    }
+    r.endsOnItem = i == text.size();
+    return r;
+}
+} // namespace
+
+TEST(SimulatedCamera, DayNightStatusServesConsoleAndPanel)
+{
+    for (int mode : {0, 1}) {
+        Exchange x(Options(mode, 1, 5, 6));
+        for (const char* command : {"cM2", "cS<", "cW1", "cB1", "cY1", "cD3", "cC2", "cn1", "ck4", "cw1", "csO", "csE",
+                                    "cG$", "Lp4", "cFO", "LM", "cFM"})
+            x.Ask(command);
+        const Bytes f = x.Ask("cDS");
+        const std::string text = TextOf(f);
+        for (char c : text)
+            EXPECT_LT(static_cast<uint8_t>(c), 0x80) << mode << " " << text;
+
+        const StatusFields console = DecodeStatusFields(f.data(), f.size(), kShiftedStatusOffsets);
+        EXPECT_EQ(console.latchStatus, static_cast<uint8_t>('3')) << mode;
+        EXPECT_EQ(console.manualFocus, true);
+        EXPECT_EQ(console.protocol, 6);
+        EXPECT_EQ(console.videoType, 1);
+        EXPECT_EQ(console.lineLockPhase, 4);
+        EXPECT_EQ(console.freeze, static_cast<uint8_t>('O'));
+
+        ASSERT_EQ(text.substr(0, 1), "c");
+        const PanelReading panel = ReadAsPanel(text.substr(1));
+        const std::map<std::string, std::string> expected = {
+            {"M", "2"}, {"S", "<"}, {"W", "1"}, {"B", "1"}, {"Y", "1"}, {"L", "3"}, {"A", "1"}, {"D", "3"},
+            {"C", "2"}, {"P", "6"}, {"v", "1"}, {"p", "4"}, {"F", "O"}, {"k", "4"}, {"w", "1"}, {"n", "1"},
+            {"s", "O1"}, {"G", "$"}};
+        EXPECT_EQ(panel.values, expected) << mode;
+        EXPECT_TRUE(panel.endsOnItem);
+        EXPECT_EQ(panel.next, "cAS"); // on with the aperture, not "cGS"
+    }
+}
+
+TEST(SimulatedCamera, DayNightSettingsShowInTheStatusString)
+{
+    struct Case {
+        std::vector<std::string> commands;
+        const char* item;
+        const char* value;
+    } cases[] = {
+        {{"cM1"}, "M", "1"},          {{"cM3"}, "M", "0"},           // out of range: kept
+        {{"cS?"}, "S", "?"},          {{"cS@"}, "S", "0"},
+        {{"cW2", "cWR", "cWQ"}, "W", "2"},                            // gains leave the mode
+        {{"cFF"}, "F", "O"},          {{"cFF", "cFF"}, "F", "o"},    {{"cFO", "cFo"}, "F", "o"},
+        {{"Lp6"}, "p", "6"},          {{"Lp7"}, "p", "0"},           {{"Lp3", "Lp0"}, "p", "0"},
+        {{"cD4"}, "D", "4"},          {{"cD4", "cE1"}, "D", "0"},    // EIS on ends digital zoom
+        {{"cso", "cse"}, "s", "o0"},  {{"csO", "csE", "cse"}, "s", "O0"},
+        {{"cG8"}, "G", "8"},          {{"cG9"}, "G", "$"},           // 40 dB and 41
+        {{"ck5"}, "k", "5"},          {{"ck6"}, "k", "0"},
+        {{"cC3"}, "C", "3"},          {{"cn1", "cn0"}, "n", "0"},
+    };
+    for (const Case& c : cases) {
+        Exchange x(Options(1));
+        for (const std::string& command : c.commands)
+            x.Ask(command);
+        const std::string text = TextOf(x.Ask("cDS"));
+        PanelReading panel = ReadAsPanel(text.substr(1));
+        EXPECT_EQ(panel.values[c.item], c.value) << c.commands.front() << " " << c.item;
+    }
+}
+
+TEST(SimulatedCamera, DayNightSettingsAreReadBack)
+{
+    struct Case {
+        const char* set;
+        const char* query;
+        std::string reply;
+    } cases[] = {
+        {"cE1", "cES", "cE1"},          {"cE2", "cES", "cE0"},
+        {"cEF1", "cEFS", "cEF1"},       {"cEF2", "cEFS", "cEF0"},
+        {"cWL1", "cWLS", "cWL1"},       {"cWL2", "cWLS", "cWL0"},
+        {"cWSD:", "cWSDS", "cWSD:"},    {"cWSD;", "cWSDS", "cWSD0"},   // 10 is the last entry
+        {"cWSN3", "cWSNS", "cWSN3"},
+        {"cG\x11", "cGS", "cG\x11"},    {"cG\x10", "cGS", "cG$"},      // 1 dB, and 0 is refused
+        {"cVAB01", "cVS", "cVAB01"},    {"cVab01", "cVS", "cV0000"},  {"cV12", "cVS", "cV0000"},
+        {"cZm#", "cZmS", "cZm#"},       {"cZm$", "cZmS", "cZm\x01"},   // 35X, and 36 is refused
+        {"cWSD5", "cWLS", "cWL0"},      // each setting keeps its own value
+    };
+    for (int mode : {0, 1})
+        for (const Case& c : cases) {
+            Exchange x(Options(mode));
+            x.Ask(c.set);
+            EXPECT_EQ(TextOf(x.Ask(c.query)), c.reply) << mode << " " << c.set;
+        }
+    Exchange x(Options(1));
+    EXPECT_TRUE(TextOf(x.Ask("cEPS")).starts_with("cEP"));
+}
+
+TEST(SimulatedCamera, ZoomMagnificationIsARawByte)
+{
+    for (int mode : {0, 1})
+        for (int m = 1; m <= 35; ++m) {
+            // The console's reader ends a mode-0 frame at the first 0x03.
+            if (mode == 0 && m == 3)
+                continue;
+            Exchange x(Options(mode));
+            x.Ask(std::string("cZm") + static_cast<char>(m));
+            const std::string text = TextOf(x.Ask("cZmS"));
+            ASSERT_EQ(text.size(), 4u) << mode << " " << m;
+            EXPECT_EQ(text.substr(0, 2), "cZ");
+            EXPECT_EQ(static_cast<uint8_t>(text[3]), m) << mode; // two places after 'Z'
+        }
+    // The lens commands beside it still move the zoom.
+    Exchange x(Options(1));
+    x.Ask("cZ1");
+    x.clock.Advance(400);
+    EXPECT_GT(ZoomFocusOf(x).a, 0);
+}
+
+TEST(SimulatedCamera, ApertureReplyLayout)
+{
+    for (int mode : {0, 1}) {
+        Exchange x(Options(mode));
+        x.Ask("cA1");
+        x.Ask(std::string("cAH") + static_cast<char>(31 + 16));
+        x.Ask(std::string("cAV") + static_cast<char>(1 + 16));
+        x.Ask("cAH0");                                       // 32: refused
+        x.Ask(std::string("cAV") + static_cast<char>(16));  // 0: refused
+        const std::string text = TextOf(x.Ask("cAS"));
+        ASSERT_EQ(text.size(), 7u) << mode;
+        const std::string a = text.substr(1); // from 'A'
+        EXPECT_EQ(a[0], 'A');
+        EXPECT_EQ(a[1], '1');
+        EXPECT_EQ(a[3] - 16, 31) << mode;
+        EXPECT_EQ(a[5] - 16, 1) << mode;
+        x.Ask("cA0");
+        EXPECT_EQ(TextOf(x.Ask("cAS"))[2], '0');
     }
 }
