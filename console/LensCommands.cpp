@@ -155,7 +155,23 @@ LensHeld HeldBy(LensButton button)
     return LensHeld::None;
 }
 
-LensAction LensPressCommand(LensButton button, const LensContext& c)
+LensHeld FirstHeld(const LensMotionFlags& f)
+{
+    if (f.zoom)
+        return LensHeld::Zoom;
+    if (f.iris)
+        return LensHeld::Iris;
+    if (f.focus)
+        return LensHeld::Focus;
+    if (f.colour)
+        return LensHeld::Colour;
+    if (f.integration)
+        return LensHeld::Integration;
+    return LensHeld::None;
+}
+
+namespace {
+LensAction PressCommand(LensButton button, const LensContext& c)
 {
     switch (button) {
     case LensButton::ZoomIn: return ZoomOrFocus({"ZI", "cZ", "tX1"}, LensMotion::ZoomIn, false, c);
@@ -170,6 +186,15 @@ LensAction LensPressCommand(LensButton button, const LensContext& c)
     case LensButton::IntegrationDown: return Text("B2", kPressMs);
     }
     return None();
+}
+} // namespace
+
+LensAction LensPressCommand(LensButton button, const LensContext& c)
+{
+    LensAction a = PressCommand(button, c);
+    const LensHeld held = HeldBy(button);
+    a.stopsTour = held == LensHeld::Zoom || held == LensHeld::Focus;
+    return a;
 }
 
 LensAction LensReleaseCommand(LensHeld held, const LensContext& c)
@@ -209,83 +234,4 @@ LensAction LensReleaseCommand(LensHeld held, const LensContext& c)
         break;
     }
     return None();
-}
-
-namespace {
-LatchAction Queue(std::string text)
-{
-    LatchAction a;
-    a.kind = LatchAction::Kind::Text;
-    a.text = std::move(text);
-    return a;
-}
-
-LatchAction JavelinLatch()
-{
-    LatchAction a;
-    a.kind = LatchAction::Kind::Javelin;
-    return a;
-}
-
-// A latch that switches with its own state: the command, the lamp and the
-// latch's lens buttons follow the new state.
-LatchAction Toggle(bool newState, std::string text, bool lampOn, bool buttonsOn)
-{
-    LatchAction a = text.empty() ? LatchAction{} : Queue(std::move(text));
-    a.changesState = true;
-    a.newState = newState;
-    a.lampOn = lampOn;
-    a.buttonsOn = buttonsOn;
-    return a;
-}
-} // namespace
-
-LatchAction ManualIrisAction(const LensContext& c, bool autoIris)
-{
-    if (c.javelin())
-        return JavelinLatch();
-    const int rx = c.receiverType;
-    // Going automatic switches the lamp and the iris buttons off.
-    auto toggle = [&](const char* toAuto, const char* toManual) {
-        return autoIris ? Toggle(false, toManual, true, true) : Toggle(true, toAuto, false, false);
-    };
-    if (OneOf(rx, {0, 1, 2, 8, 9, 10}))
-        return Queue("LM");
-    if (OneOf(rx, {3, 4, 5, 6, 7, 14}))
-        return toggle("cIA", "cIM");
-    if (rx == 12)
-        return c.right() ? Queue("LM") : toggle("cIA", "cIM");
-    if (rx == 13)
-        return toggle("bIA", "bIM");
-    return {};
-}
-
-LatchAction ManualFocusAction(const LensContext& c, bool manualFocus)
-{
-    if (c.javelin())
-        return JavelinLatch();
-    const int rx = c.receiverType;
-    auto toggle = [&](const char* toAuto, const char* toManual) {
-        return manualFocus ? Toggle(false, toAuto, false, false) : Toggle(true, toManual, true, true);
-    };
-    if (OneOf(rx, {0, 1, 2, 8, 9, 10, 14}))
-        return Queue("L1");
-    if (OneOf(rx, {3, 4, 5, 6, 7, 11}))
-        return toggle("cFA", "cFM");
-    if (rx == 12)
-        return c.right() ? toggle("L1", "L1") : toggle("cFA", "cFM");
-    if (rx == 13)
-        return toggle("bFA", "bFM");
-    return {};
-}
-
-LatchAction ManualIntegrationAction(const LensContext& c, bool manualIntegration)
-{
-    if (c.protocol == 3)
-        return {};
-    if (!manualIntegration)
-        return Toggle(true, "", true, true);
-    // Back to automatic integration; only these cameras have a command for it.
-    const char* text = c.cameraType == 2 ? "cS5" : (c.cameraType == 3 || c.cameraType == 11) ? "cS0" : "";
-    return Toggle(false, text, false, false);
 }

@@ -1,9 +1,10 @@
 #pragma once
 #include "JavelinCommandBuilder.h"
+#include "LatchCommands.h" // the latch buttons beside the lens buttons
 
 #include <string>
 
-// What the lens and latch buttons send, by camera and receiver type,
+// What the lens and latch commands are chosen by: camera and receiver type,
 // protocol, pan/tilt type, lens speed and video source.
 struct LensContext {
     int cameraType = 0;
@@ -25,6 +26,16 @@ enum class LensButton { ZoomIn, ZoomOut, FocusNear, FocusFar, IrisOpen, IrisClos
 enum class LensHeld { None, Zoom, Iris, Focus, Colour, Integration };
 LensHeld HeldBy(LensButton button);
 
+// The functions held by pressed lens buttons.
+struct LensMotionFlags {
+    bool iris = false;
+    bool zoom = false;
+    bool focus = false;
+    bool colour = false;
+    bool integration = false;
+};
+LensHeld FirstHeld(const LensMotionFlags& flags);
+
 struct LensAction {
     enum class Kind { None, Text, Javelin };
     Kind kind = Kind::None;
@@ -32,25 +43,8 @@ struct LensAction {
     LensMotion motion = LensMotion::ZoomIn; // Kind::Javelin, press
     LensAxis axis = LensAxis::Zoom;         // Kind::Javelin, release
     int queueTimerMs = 0;
+    bool stopsTour = false; // press: zoom and focus stop a console-run tour
 };
 
 LensAction LensPressCommand(LensButton button, const LensContext& c);
 LensAction LensReleaseCommand(LensHeld held, const LensContext& c);
-
-// The three latches with a state of their own. A command is queued.
-struct LatchAction {
-    enum class Kind { None, Text, Javelin };
-    Kind kind = Kind::None;
-    std::string text;
-    bool changesState = false;
-    bool newState = false;    // the latch's state afterwards
-    bool lampOn = false;      // drawn when the state changes
-    bool buttonsOn = false;   // the latch's lens buttons enabled when the state changes
-};
-
-// "Manual Iris": the state is the auto-iris state (true = automatic).
-LatchAction ManualIrisAction(const LensContext& c, bool autoIris);
-// "Manual Focus": the manual-focus state.
-LatchAction ManualFocusAction(const LensContext& c, bool manualFocus);
-// "Manual Intergration": the manual-integration state.
-LatchAction ManualIntegrationAction(const LensContext& c, bool manualIntegration);

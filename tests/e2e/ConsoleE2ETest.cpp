@@ -2,7 +2,9 @@
 // a simulated receiver on a pseudo-terminal.
 #include "ConsoleDialog.h"
 #include "DataFolder.h"
+#include "DayNightPanel.h"
 #include "ModalRunner.h"
+#include "ScriptedModalRunner.h"
 #include "PtyHost.h"
 #include "QtSettingsStore.h"
 #include "QtTimers.h"
@@ -117,6 +119,64 @@ TEST(ConsoleE2E, StartupAddressRequestIsAnsweredAcknowledgedAndShown)
 namespace {
 QString Program(const char* name);
 } // namespace
+
+TEST(ConsoleE2E, DayNightPanelWalksItsOpeningChainAndReadsBackItsChanges)
+{
+    SteadyClock simClock;
+    SimulatedCamera device(simClock, SimOptions{});
+    PtyHost host;
+    ASSERT_TRUE(host.Start(device)) << host.error();
+    QtSettingsStore store;
+    ScriptedPrompter prompter;
+    ScriptedModalRunner modal;
+    QtClock clock;
+    QtTimerFactory timers;
+    SerialPort port(prompter);
+    QTemporaryDir dir;
+    DataFolder data(dir.path().toStdString());
+    ConsoleSettings settings; // receiver type 5, camera type 3: the Day/Night panel
+    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr},
+                          settings);
+    auto heard = [&](const std::string& text) {
+        size_t n = 0;
+        host.WithDevice([&](SimulatedReceiver& d) {
+            for (const auto& r : d.received())
+                n += r.frame.text == text;
+        });
+        return n;
+    };
+    ASSERT_TRUE(WaitFor([&] { return heard("cDS") > 0; })); // past the start-up requests
+    QThread::msleep(200);
+
+    bool walked = false;
+    modal.steps.push_back([&](QDialog& d) {
+        auto& panel = static_cast<DayNightPanel&>(d);
+        // The whole chain, to the last of the timed queries.
+        walked = WaitFor([&] { return heard("cWSNS") > 0 && !panel.initialising(); }, 10000);
+        EXPECT_EQ(heard("cAS"), 1u);
+        EXPECT_EQ(heard("cES"), 1u);
+        EXPECT_EQ(heard("cEFS"), 1u);
+        EXPECT_EQ(heard("cZmS"), 1u);
+        EXPECT_EQ(panel.members().dayNight, 0) << "filled from the camera";
+        EXPECT_EQ(panel.members().maxAgc, 20);
+        panel.findChild<QAbstractButton*>(QStringLiteral("DayNightMono"))->click();
+        EXPECT_TRUE(WaitFor([&] { return heard("cM2") > 0; }));
+        return QDialog::Accepted;
+    });
+    console.findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_TRUE(walked);
+
+    int readBack = -1;
+    modal.steps.push_back([&](QDialog& d) {
+        auto& panel = static_cast<DayNightPanel&>(d);
+        WaitFor([&] { return panel.members().dayNight == 2; }, 5000);
+        readBack = panel.members().dayNight;
+        return QDialog::Accepted;
+    });
+    QThread::msleep(200);
+    console.findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_EQ(readBack, 2) << "the second opening reads the change back";
+}
 
 TEST(ConsoleE2E, PresetsBringTheCameraBackAndTheFieldsFollowIt)
 {

@@ -2,34 +2,46 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <string_view>
 
-TEST(NtcipFrame, LayoutAndCheckSequence)
+TEST(NtcipFrame, WholeFrameForPublic)
 {
+    const NtcipFrame expected = {
+        0x7E, 0x05, 0x13, 0xC1,                                     // flag, address, control, protocol
+        0x30, 0x2D, 0x02, 0x01, 0x00,                               // SNMP message, version 1
+        0x04, 0x06, 'p', 'u', 'b', 'l', 'i', 'c',                   // community
+        0xA3, 0x20, 0x02, 0x01, 0x00, 0x02, 0x01, 0x00, 0x02, 0x01, // SetRequest: id, error status
+        0x00, 0x30, 0x15, 0x30, 0x13,                               // error index, variable bindings
+        0x06, 0x0E, 0x2B, 0x06, 0x01, 0x04, 0x01, 0x89, 0x36,       // 1.3.6.1.4.1.1206
+        0x03, 0x1D, 0x01, 0x06, 0x01, 0x02, 0x0A,                   // .3.29.1.6.1.2.10
+        0x02, 0x01, 0x03,                                           // integer 3
+        0xD3, 0xEE, 0x7E,                                           // FCS low byte first, flag
+    };
     const auto frame = BuildNtcipDisableFrame("public");
     ASSERT_TRUE(frame);
-    const NtcipFrame& f = *frame;
-    EXPECT_EQ(f[0], 0x7E);
-    EXPECT_EQ(f[1], 0x05);
-    EXPECT_EQ(f[2], 0x13);
-    EXPECT_EQ(f[3], 0xC1);
-    EXPECT_EQ(f[4], 0x30);
-    EXPECT_EQ(f[5], 0x2D); // the rest of the SNMP message: bytes 6 to 50
-    EXPECT_EQ(std::string(f.begin() + 11, f.begin() + 17), "public");
-    EXPECT_EQ(f[17], 0xA3);
-    EXPECT_EQ(f[18], 0x20); // the SetRequest: bytes 19 to 50
-    // The object 1.3.6.1.4.1.1206.3.29.1.6.1.2.10 set to the integer 3.
-    const uint8_t tail[] = {0x06, 0x0E, 0x2B, 0x06, 0x01, 0x04, 0x01, 0x89, 0x36, 0x03,
-                            0x1D, 0x01, 0x06, 0x01, 0x02, 0x0A, 0x02, 0x01, 0x03};
-    EXPECT_TRUE(std::equal(std::begin(tail), std::end(tail), f.begin() + 32));
-    EXPECT_EQ(f[53], 0x7E);
-    // RFC 1662: the FCS over the data and its own two bytes leaves 0xF0B8.
-    EXPECT_EQ(static_cast<uint16_t>(~Fcs16(f.data() + 1, 52)), 0xF0B8);
-    EXPECT_EQ(Fcs16(f.data() + 1, 50), f[51] | f[52] << 8);
+    EXPECT_EQ(*frame, expected);
+}
+
+TEST(NtcipFrame, CheckSequenceCoversAddressToValue)
+{
+    for (const char* community : {"public", "secret", "zzzzzz"}) {
+        const auto frame = BuildNtcipDisableFrame(community);
+        ASSERT_TRUE(frame) << community;
+        const NtcipFrame& f = *frame;
+        EXPECT_EQ(std::string(f.begin() + 11, f.begin() + 17), community);
+        EXPECT_EQ(Fcs16(f.data() + 1, 50), f[51] | f[52] << 8) << community;
+        // RFC 1662: the FCS register over the data and its FCS leaves 0xF0B8.
+        EXPECT_EQ(static_cast<uint16_t>(~Fcs16(f.data() + 1, 52)), 0xF0B8) << community;
+        EXPECT_EQ(f[0], 0x7E);
+        EXPECT_EQ(f[53], 0x7E);
+    }
 }
 
 TEST(NtcipFrame, CommunityMustBeSixLowerCaseLetters)
 {
-    for (const char* bad : {"", "publi", "publics", "Public", "pub1ic", "pub ic"})
+    using namespace std::string_view_literals;
+    for (std::string_view bad : {""sv, "publi"sv, "publics"sv, "Public"sv, "pub1ic"sv, "pub ic"sv, "publi{"sv,
+                                 "publ\0c"sv, "pu\xe9lic"sv})
         EXPECT_FALSE(BuildNtcipDisableFrame(bad)) << bad;
     const auto other = BuildNtcipDisableFrame("secret");
     ASSERT_TRUE(other);
