@@ -28,6 +28,18 @@ constexpr std::pair<int, const char*> kDirectButtons[] = {
 };
 } // namespace
 
+namespace {
+bool JavelinAxisMoving(const JavelinCommandBuilder& j, LensAxis axis)
+{
+    switch (axis) {
+    case LensAxis::Zoom: return j.lensMoving(LensMotion::ZoomIn) || j.lensMoving(LensMotion::ZoomOut);
+    case LensAxis::Focus: return j.lensMoving(LensMotion::FocusNear) || j.lensMoving(LensMotion::FocusFar);
+    case LensAxis::Iris: return j.lensMoving(LensMotion::IrisOpen) || j.lensMoving(LensMotion::IrisClose);
+    }
+    return false;
+}
+} // namespace
+
 LensContext ConsoleDialog::MakeLensContext() const
 {
     LensContext c;
@@ -139,7 +151,13 @@ void ConsoleDialog::OnLensRelease()
         if (!*flag)
             continue;
         *flag = false;
-        const LensAction a = LensReleaseCommand(held, MakeLensContext());
+        LensAction a = LensReleaseCommand(held, MakeLensContext());
+        // A motion started with a text command is stopped with one: the
+        // Javelin stop would find no motion of its own to end.
+        if (a.kind == LensAction::Kind::Javelin && !JavelinAxisMoving(javelin_, a.axis)) {
+            a.kind = LensAction::Kind::Text;
+            a.text = a.axis == LensAxis::Zoom ? "ZS" : a.axis == LensAxis::Focus ? "FS" : "IS";
+        }
         if (a.kind == LensAction::Kind::Text) {
             EnqueueCommand(a.text, a.queueTimerMs);
         } else if (a.kind == LensAction::Kind::Javelin) {

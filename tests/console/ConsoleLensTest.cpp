@@ -171,6 +171,19 @@ TEST(ConsoleLens, AHeldButtonThatIsDisabledStopsItsMotion)
     EXPECT_EQ(TextsOf(Follow(t, 200)), Texts{"FS"});
 }
 
+TEST(ConsoleLens, JavelinTextPressIsStoppedWithText)
+{
+    // Camera type 4 zooms with text even under a Javelin protocol: its
+    // release must stop with text too.
+    TestConsole t(Types(5, 4, 9));
+    t.console->show();
+    Settle(t);
+    QTest::mouseClick(Button(t, ZoomIn), Qt::LeftButton);
+    Texts sent = TextsOf(Follow(t, 300));
+    sent.resize(std::min<size_t>(sent.size(), 2)); // the Javelin status poll may follow
+    EXPECT_EQ(sent, (Texts{"ZI", "ZS"}));
+}
+
 TEST(ConsoleLens, JavelinLensButtonsQueueRecords)
 {
     TestConsole t(Types(5, 3, 3));
