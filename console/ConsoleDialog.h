@@ -25,6 +25,7 @@
 #include <memory>
 
 class Dsp7100Panel;
+struct SetupValues;
 class Lamp;
 class PTControl;
 class PictureButton;
@@ -277,6 +278,7 @@ private:
     void PrepareForPanel();
     void AfterPanelClosed();
     void AfterCameraSetup();
+    void ApplySetup(const SetupValues& values);
     void OnCameraSetup();
     void OnCameraId();
     void OnFind();

@@ -7,8 +7,12 @@
 #include "DayNightPanel.h"
 #include "Dsp7100Panel.h"
 #include "ModalRunner.h"
+#include "PTControl.h"
+#include "PortNames.h"
 #include "PlaceholderDialog.h"
+#include "SerialPort.h"
 #include "SettingsStore.h"
+#include "SetupDialog.h"
 #include "TourSetupDialog.h"
 
 #include <QAbstractButton>
@@ -97,8 +101,86 @@ void ConsoleDialog::QueueStatusRequest()
 void ConsoleDialog::OnCameraSetup()
 {
     StopPeriodicRequests();
-    RunPlaceholder(QStringLiteral("Setup"));
+    SetupValues in;
+    in.portIndex = settings_.portIndex;
+    in.port = settings_.port;
+    in.baudIndex = settings_.baudIndex;
+    in.mode = settings_.mode;
+    in.padPicture = settings_.padPicture;
+    in.receiverType = settings_.receiverType;
+    in.cameraType = settings_.cameraType;
+    in.panTiltType = settings_.panTiltType;
+    in.panSpeed = settings_.panSpeed;
+    in.tiltSpeed = settings_.tiltSpeed;
+    in.videoType = settings_.videoType;
+    in.protocol = settings_.protocol;
+    in.portName = settings_.portName;
+    std::vector<std::string> ports;
+    for (const PresentPort& p : SerialPort::ListPresentPorts())
+        ports.push_back(p.name);
+    // The dialog sends on its own; nothing of the console's may go between.
+    link_.queue().DiscardWaiting();
+    timers_->Stop(ConsoleTimer::QueueService);
+    SetupDialog dialog(in, link_, services_.timers, services_.prompter, services_.modal, ports, this);
+    const int result = RunPanel(dialog, ReplyWindow::Setup, dialog);
+    if (result == QDialog::Accepted)
+        ApplySetup(dialog.values());
     AfterCameraSetup();
+}
+
+// The Setup dialog's values into the settings, each written as it changes.
+void ConsoleDialog::ApplySetup(const SetupValues& out)
+{
+    using namespace SettingsKeys;
+    SettingsStore& store = services_.settings;
+    bool reopen = false;
+    for (auto [field, value, key] : {std::tuple{&settings_.portIndex, out.portIndex, "Port Index"},
+                                     {&settings_.port, out.port, "Port"}, {&settings_.baudIndex, out.baudIndex, "Baud"}}) {
+        if (*field == value)
+            continue;
+        *field = value;
+        store.SetInt(kSetup, key, value);
+        reopen = true;
+    }
+    // The named device counts only when it is another device than the
+    // line uses now (a bare port number names one too).
+    if (out.portName != settings_.portName &&
+        PortDeviceName(settings_.port, out.portName, {}) != PortDeviceName(settings_.port, settings_.portName, {})) {
+        settings_.portName = out.portName;
+        store.SetString(kSetup, "Port Name", out.portName);
+        reopen = true;
+    }
+    settings_.mode = out.mode;
+    store.SetInt(kSetup, "Mode", out.mode);
+    settings_.padPicture = out.padPicture;
+    store.SetInt(kSetup, "PTImage", out.padPicture);
+    settings_.receiverType = out.receiverType;
+    store.SetInt(kSetup, "RxType", out.receiverType);
+    settings_.cameraType = out.cameraType;
+    store.SetInt(kSetup, "CamType", out.cameraType);
+    settings_.panTiltType = out.panTiltType;
+    store.SetInt(kSetup, "PTType", out.panTiltType);
+    settings_.panSpeed = settings_.tiltSpeed = 15;
+    store.SetInt(kSetup, "PSpeed", 15);
+    store.SetInt(kSetup, "TSpeed", 15);
+    const int rx = out.receiverType;
+    if (OneOf(rx, {5, 7, 8, 9, 11, 12, 13})) {
+        settings_.videoType = out.videoType;
+        store.SetInt(kSetup, kVideoType, out.videoType);
+    }
+    if (OneOf(rx, {5, 7, 9, 11, 12, 13})) {
+        settings_.protocol = out.protocol;
+        store.SetInt(kSetup, kCommProtocol, out.protocol);
+    }
+    ApplyLinkSettings();
+    if (reopen)
+        OpenConsolePort();
+    EnableControlsForMode();
+    pad_->SetPicture(settings_.padPicture);
+    pad_->SetReceiverType(settings_.receiverType);
+    const bool proportional = settings_.panTiltType == 1 || settings_.panTiltType == 2;
+    pad_->SetProportionalMode(proportional ? settings_.panTiltType : 0, QColor(0, 0, 208), 15, 15);
+    EnableControlsForTypes();
 }
 
 // Whether the Setup dialog was confirmed or not: the console shows its

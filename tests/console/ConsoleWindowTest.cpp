@@ -2,6 +2,8 @@
 #include "ConsoleTimerIds.h"
 #include "Lamp.h"
 #include "PictureButton.h"
+#include "PortNames.h"
+#include "SerialPort.h"
 #include "TestConsole.h"
 
 #include <QAbstractButton>
@@ -340,4 +342,42 @@ TEST(ConsoleWindow, AfterSetupTheConsoleAsksForLatchesAndStatus)
     t.clock.Advance(450);
     ASSERT_EQ(t.line.written.size(), 2u);
     EXPECT_EQ(Text(t.line.written[1]), "cDS");
+}
+
+TEST(ConsoleWindow, SetupOkWritesBackAndAppliesTheNewTypes)
+{
+    ConsoleSettings s = Types(5, 3);
+    s.panSpeed = 9;
+    TestConsole t(s);
+    t.clock.Advance(3000);
+    t.line.Inject({0x06});
+    // OK without touching the port: no reopening, both speeds back to 15.
+    t.modal.steps.push_back([](QDialog& d) {
+        d.accept();
+        return d.result();
+    });
+    Click(t, CameraSetup);
+    ASSERT_EQ(t.modal.titles, std::vector<std::string>{"Setup"});
+    // The port list is this machine's: with no port, or the stored one first,
+    // nothing changed and the line stays open as it was.
+    const auto ports = SerialPort::ListPresentPorts();
+    if (ports.empty() || ports.front().name == PortDeviceName(1, "")) {
+        EXPECT_EQ(t.line.openCount, 1);
+    }
+    EXPECT_EQ(t.store.GetInt("Setup", "PSpeed", -1), 15);
+    EXPECT_EQ(t.store.GetInt("Setup", "TSpeed", -1), 15);
+    EXPECT_EQ(t.console->settings().panSpeed, 15);
+
+    // A new receiver type: written, and the console enables for it.
+    t.modal.steps.push_back([](QDialog& d) {
+        static_cast<QComboBox*>(d.findChild<QComboBox*>(QStringLiteral("ReceiverType")))->setCurrentIndex(1);
+        d.accept();
+        return d.result();
+    });
+    Click(t, CameraSetup);
+    EXPECT_EQ(t.store.GetInt("Setup", "RxType", -1), 1);
+    EXPECT_EQ(t.console->settings().receiverType, 1);
+    t.console->show();
+    EXPECT_TRUE(t.console->control(ReceiverStatus)->isVisible());
+    EXPECT_TRUE(t.console->control(ColorBalance)->isEnabled());
 }
