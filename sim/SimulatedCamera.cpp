@@ -460,7 +460,7 @@ void SimulatedCamera::HandleText(const std::string& text)
         Reply(state_.manualFocus ? "cL1" : "cL0");
     } else if (text == "bFM" || text == "bFA")
         state_.manualFocus = text[2] == 'M';
-    else if (!HandleDsp(text) && !HandleMotion(text) && !HandlePreset(text) && !HandlePosition(text))
+    else if (!HandleSetup(text) && !HandleDsp(text) && !HandleMotion(text) && !HandlePreset(text) && !HandlePosition(text))
         HandleTour(text);
 }
 
@@ -732,4 +732,66 @@ void SimulatedCamera::HandleRecord(const std::string& record)
         sum = static_cast<uint8_t>(sum + frame[i]);
     frame[9] = static_cast<uint8_t>(-sum);
     Send(frame, sizeof frame);
+}
+
+// The Setup dialog's queries and settings; a value set is read back later.
+bool SimulatedCamera::HandleSetup(const std::string& text)
+{
+    SetupState& u = setup_;
+    auto onOff = [](bool on) { return on ? '1' : '0'; };
+    auto toggle = [&](const char* prefix, bool& value) {
+        if (text.size() == 3 && text.compare(0, 2, prefix) == 0 && (text[2] == '0' || text[2] == '1')) {
+            value = text[2] == '1';
+            return true;
+        }
+        if (text.size() == 3 && text.compare(0, 2, prefix) == 0 && text[2] == 'S') {
+            Reply(std::string(prefix) + onOff(value));
+            return true;
+        }
+        return false;
+    };
+    if (text == "RS") {
+        Reply("R" + u.firmware);
+    } else if (text == "Rs") {
+        Reply("r" + u.lcuFirmware);
+    } else if (text == "fS") {
+        Reply(u.flip ? "fE" : "fD");
+    } else if (text == "fE" || text == "fD") {
+        u.flip = text[1] == 'E';
+    } else if (text == "hS") {
+        Reply(std::string("h") + onOff(u.flowControl));
+    } else if (text == "h0" || text == "h1") {
+        u.flowControl = text[1] == '1';
+    } else if (text == "sS") {
+        Reply(std::string("s") + static_cast<char>('0' + u.ptKind));
+    } else if (text.size() == 2 && text[0] == 's' && text[1] >= '0' && text[1] <= '2') {
+        u.ptKind = text[1] - '0';
+    } else if (text == "SS") {
+        Reply(std::string("S") + static_cast<char>('0' + u.direction));
+    } else if (text.size() == 2 && text[0] == 'S' && text[1] >= '0' && text[1] <= '2') {
+        u.direction = text[1] - '0';
+    } else if (text == "mSs") {
+        Reply("mS" + u.serial);
+    } else if (text.size() == 9 && text.compare(0, 2, "mS") == 0) {
+        u.serial = text.substr(2);
+    } else if (text == "mn?") {
+        Reply(std::string("mn") + static_cast<char>('0' + u.ntcip));
+    } else if (text == "mn0" || text == "mn1") {
+        u.ntcip = text[2] - '0';
+    } else if (text == "b?") {
+        Reply("b" + u.hostBaud);
+    } else if (text.size() == 6 && text.compare(0, 2, "bs") == 0) {
+        u.hostBaud = text.substr(2);
+    } else if (text == "cPs") {
+        Reply(std::string("P") + static_cast<char>('0' + u.lcuProtocol));
+    } else if (text.size() == 6 && text.compare(0, 2, "Bs") == 0) {
+        // A new camera baud rate: taken, the line stays as it is.
+    } else if (text.size() >= 2 && text[0] == 'E' && text[1] >= '0' && text[1] <= '9') {
+        u.elevation = text.substr(1);
+    } else if (toggle("jc", u.lcuContinuous) || toggle("jb", u.lcuContainsAddress) ||
+               toggle("Jc", u.cameraContinuous) || toggle("Jb", u.cameraContainsAddress)) {
+    } else {
+        return false;
+    }
+    return true;
 }

@@ -80,6 +80,24 @@ public:
         Dsp dsp;
     };
 
+    // What the Setup dialog reads and sets.
+    struct SetupState {
+        std::string firmware = "V3.10";
+        std::string lcuFirmware = "L2.05";
+        bool flip = false;
+        bool flowControl = false;
+        int ptKind = 1;
+        int direction = 0;
+        std::string serial = "0001234";
+        std::string elevation = "0";
+        std::string hostBaud = "9600";
+        int lcuProtocol = 0;
+        int ntcip = 0;
+        bool lcuContinuous = false, lcuContainsAddress = false;
+        bool cameraContinuous = false, cameraContainsAddress = false;
+    };
+    SetupState& setup() { return setup_; }
+
     struct Preset {
         bool stored = false;
         int pan = 0, tilt = 0, zoom = 0, focus = 0; // 12-bit values
@@ -116,6 +134,7 @@ private:
     bool HandlePosition(const std::string& text);
     bool HandleTour(const std::string& text);
     bool HandleDsp(const std::string& text);
+    bool HandleSetup(const std::string& text);
     void HandleRecord(const std::string& record);
     std::string AddressReply() const;
     std::string StatusReply() const;
@@ -135,6 +154,7 @@ private:
     void Publish();
 
     State state_;
+    SetupState setup_;
     std::array<Preset, kPresetCount> presets_;
     int lastPreset_ = 0;
     double position_[kAxes] = {};

@@ -5,6 +5,7 @@
 #include "DayNightPanel.h"
 #include "ModalRunner.h"
 #include "ScriptedModalRunner.h"
+#include "SetupDialog.h"
 #include "PtyHost.h"
 #include "QtSettingsStore.h"
 #include "QtTimers.h"
@@ -119,6 +120,65 @@ TEST(ConsoleE2E, StartupAddressRequestIsAnsweredAcknowledgedAndShown)
 namespace {
 QString Program(const char* name);
 } // namespace
+
+TEST(ConsoleE2E, SetupReadsTheDeviceAndItsOkChangesWhatTheConsolePolls)
+{
+    SteadyClock simClock;
+    SimulatedCamera device(simClock, SimOptions{});
+    device.setup().flip = true;
+    device.setup().flowControl = true;
+    device.setup().ptKind = 2;
+    device.setup().direction = 1;
+    device.setup().serial = "0004711";
+    PtyHost host;
+    ASSERT_TRUE(host.Start(device)) << host.error();
+    QtSettingsStore store;
+    ScriptedPrompter prompter;
+    ScriptedModalRunner modal;
+    QtClock clock;
+    QtTimerFactory timers;
+    SerialPort port(prompter);
+    QTemporaryDir dir;
+    DataFolder data(dir.path().toStdString());
+    ConsoleSettings settings; // receiver type 5
+    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr},
+                          settings);
+    auto heard = [&](const std::string& text) {
+        size_t n = 0;
+        host.WithDevice([&](SimulatedReceiver& d) {
+            for (const auto& r : d.received())
+                n += r.frame.text == text;
+        });
+        return n;
+    };
+    ASSERT_TRUE(WaitFor([&] { return heard("cDS") > 0; }));
+    QThread::msleep(200);
+
+    bool filled = false;
+    modal.steps.push_back([&](QDialog& d) {
+        auto& setup = static_cast<SetupDialog&>(d);
+        filled = WaitFor(
+            [&] {
+                const auto& m = setup.members();
+                return m.cameraFirmware == "V3.10" && m.flip == 1 && m.flowControl == 1 && m.ptKind == 2 &&
+                       m.serialNumber == "4711" && m.ptDirection == 1;
+            },
+            15000);
+        // Receiver type 0 ("KRX-D"): fixed pan/tilt, and its own status poll.
+        d.findChild<QComboBox*>(QStringLiteral("ReceiverType"))->setCurrentIndex(0);
+        d.accept();
+        return d.result();
+    });
+    console.findChild<QAbstractButton*>(QStringLiteral("CameraSetup"))->click();
+    EXPECT_TRUE(filled) << "firmware, flip, flow control, P/T kind, serial number and direction";
+    EXPECT_EQ(console.settings().receiverType, 0);
+    EXPECT_FALSE(console.findChild<QWidget*>(QStringLiteral("DspStatus"))->isEnabled());
+    // After Setup the status poll is "L?" for receiver type 0 ("cDS" for 5).
+    const size_t before = heard("L?");
+    const size_t dsBefore = heard("cDS");
+    ASSERT_TRUE(WaitFor([&] { return heard("L?") >= before + 2; }, 5000));
+    EXPECT_EQ(heard("cDS"), dsBefore);
+}
 
 TEST(ConsoleE2E, DayNightPanelWalksItsOpeningChainAndReadsBackItsChanges)
 {
