@@ -15,7 +15,10 @@
 #include "SteadyClock.h"
 #include "WaitFor.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <functional>
+#include <memory>
 #include <QLabel>
 #include <QAbstractButton>
 #include <QComboBox>
@@ -27,24 +30,60 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(ConsoleE2E, QueuedCommandsAreFramedPacedAndAcknowledged)
-{
-    SteadyClock simClock;
-    SimulatedReceiver device(simClock, SimOptions{});
-    PtyHost host;
-    ASSERT_TRUE(host.Start(device)) << host.error();
+namespace {
+// The console with its real serial port, timers and settings store against
+// a simulated camera on a pseudo-terminal.
+class SimulatedConsole : public ::testing::Test {
+protected:
+    // False when the camera's terminal or the console's port cannot be opened.
+    bool Open(SimOptions options = {}, const std::function<void(SimulatedCamera&)>& prepare = {})
+    {
+        device = std::make_unique<SimulatedCamera>(simClock, options);
+        if (prepare)
+            prepare(*device);
+        if (!host.Start(*device))
+            return false;
+        console = std::make_unique<ConsoleDialog>(
+            ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr}, settings);
+        return console->portOpen();
+    }
+    // How often the camera heard the text.
+    size_t heard(const std::string& text)
+    {
+        size_t n = 0;
+        host.WithDevice([&](SimulatedReceiver& d) {
+            for (const auto& r : d.received())
+                n += r.frame.text == text;
+        });
+        return n;
+    }
+    // Past the console's own start-up requests (the status poll comes last).
+    void PastStartup()
+    {
+        ASSERT_TRUE(WaitFor([&] { return heard("cDS") > 0; }));
+        QThread::msleep(200);
+        QCoreApplication::processEvents();
+    }
 
+    SteadyClock simClock;
+    std::unique_ptr<SimulatedCamera> device;
+    PtyHost host;
     QtSettingsStore store;
     ScriptedPrompter prompter;
-    ExecModalRunner modal;
+    ScriptedModalRunner modal;
     QtClock clock;
     QtTimerFactory timers;
-    SerialPort port(prompter);
+    SerialPort port{prompter};
     QTemporaryDir dir;
-    DataFolder data(dir.path().toStdString());
-    ConsoleSettings settings; // mode 1, address 1
-    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr}, settings);
-    ASSERT_TRUE(console.portOpen());
+    DataFolder data{dir.path().toStdString()};
+    ConsoleSettings settings; // mode 1, receiver type 5, camera type 3
+    std::unique_ptr<ConsoleDialog> console;
+};
+} // namespace
+
+TEST_F(SimulatedConsole, QueuedCommandsAreFramedPacedAndAcknowledged)
+{
+    ASSERT_TRUE(Open(SimOptions{})) << host.error();
 
     // The console's own start-up requests go out as well; follow the queued ones.
     auto texts = [&] {
@@ -57,49 +96,32 @@ TEST(ConsoleE2E, QueuedCommandsAreFramedPacedAndAcknowledged)
         return t;
     };
     ASSERT_TRUE(WaitFor([&] { return texts().size() >= 1; })); // the start-up address request
-    console.EnqueueCommand("ZI", 50);
-    console.EnqueueCommand("ZS");
-    console.EnqueueCommand("PSTS");
-    ASSERT_TRUE(WaitFor([&] { return texts().size() >= 4 && console.link().linkReady; }));
+    console->EnqueueCommand("ZI", 50);
+    console->EnqueueCommand("ZS");
+    console->EnqueueCommand("PSTS");
+    ASSERT_TRUE(WaitFor([&] { return texts().size() >= 4 && console->link().linkReady; }));
     EXPECT_EQ(texts(), (std::vector<std::string>{"A?", "ZI", "ZS", "PSTS"}));
-    EXPECT_FALSE(console.commErrorLamp());
+    EXPECT_FALSE(console->commErrorLamp());
     EXPECT_TRUE(prompter.shown.empty());
 }
 
-TEST(ConsoleE2E, StartupAddressRequestIsAnsweredAcknowledgedAndShown)
+TEST_F(SimulatedConsole, StartupAddressRequestIsAnsweredAcknowledgedAndShown)
 {
-    SteadyClock simClock;
-    SimOptions options;
-    options.address = 7;
-    SimulatedCamera device(simClock, options);
-    PtyHost host;
-    ASSERT_TRUE(host.Start(device)) << host.error();
-
-    QtSettingsStore store;
-    ScriptedPrompter prompter;
-    ExecModalRunner modal;
-    QtClock clock;
-    QtTimerFactory timers;
-    SerialPort port(prompter);
-    QTemporaryDir dir;
-    DataFolder data(dir.path().toStdString());
-    ConsoleSettings settings;
-    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr}, settings);
-    ASSERT_TRUE(console.portOpen());
+    ASSERT_TRUE(Open(SimOptions{7})) << host.error();
     // The traffic log shows what crossed the line, in order.
     const std::string log = dir.filePath(QStringLiteral("traffic.txt")).toStdString();
-    console.testLog().SetFileName(log);
-    console.testLog().Start(true, false);
-    console.recorder().Begin();
-    console.recorder().SetRecording(true);
+    console->testLog().SetFileName(log);
+    console->testLog().Start(true, false);
+    console->recorder().Begin();
+    console->recorder().SetRecording(true);
 
-    auto* address = console.findChild<QSpinBox*>(QStringLiteral("CameraAddress"));
+    auto* address = console->findChild<QSpinBox*>(QStringLiteral("CameraAddress"));
     ASSERT_NE(address, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return console.link().cameraAddress() == 7; }));
+    ASSERT_TRUE(WaitFor([&] { return console->link().cameraAddress() == 7; }));
     EXPECT_EQ(address->value(), 7);
     // The start-up latch request follows to the new address, and its reply shows.
-    auto* tx = console.findChild<QLabel*>(QStringLiteral("TransmitStrip"));
-    auto* rx = console.findChild<QLabel*>(QStringLiteral("ReceiveStrip"));
+    auto* tx = console->findChild<QLabel*>(QStringLiteral("TransmitStrip"));
+    auto* rx = console->findChild<QLabel*>(QStringLiteral("ReceiveStrip"));
     ASSERT_TRUE(WaitFor([&] { return rx->text().startsWith(QStringLiteral(" F8 07 L")); }));
     EXPECT_TRUE(tx->text().startsWith(QStringLiteral(" F8 07 L?"))) << tx->text().toStdString();
 
@@ -121,38 +143,16 @@ namespace {
 QString Program(const char* name);
 } // namespace
 
-TEST(ConsoleE2E, SetupReadsTheDeviceAndItsOkChangesWhatTheConsolePolls)
+TEST_F(SimulatedConsole, SetupReadsTheDeviceAndItsOkChangesWhatTheConsolePolls)
 {
-    SteadyClock simClock;
-    SimulatedCamera device(simClock, SimOptions{});
-    device.setup().flip = true;
-    device.setup().flowControl = true;
-    device.setup().ptKind = 2;
-    device.setup().direction = 1;
-    device.setup().serial = "0004711";
-    PtyHost host;
-    ASSERT_TRUE(host.Start(device)) << host.error();
-    QtSettingsStore store;
-    ScriptedPrompter prompter;
-    ScriptedModalRunner modal;
-    QtClock clock;
-    QtTimerFactory timers;
-    SerialPort port(prompter);
-    QTemporaryDir dir;
-    DataFolder data(dir.path().toStdString());
-    ConsoleSettings settings; // receiver type 5
-    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr},
-                          settings);
-    auto heard = [&](const std::string& text) {
-        size_t n = 0;
-        host.WithDevice([&](SimulatedReceiver& d) {
-            for (const auto& r : d.received())
-                n += r.frame.text == text;
-        });
-        return n;
-    };
-    ASSERT_TRUE(WaitFor([&] { return heard("cDS") > 0; }));
-    QThread::msleep(200);
+    ASSERT_TRUE(Open(SimOptions{}, [](SimulatedCamera& c) {
+        c.setup().flip = true;
+        c.setup().flowControl = true;
+        c.setup().ptKind = 2;
+        c.setup().direction = 1;
+        c.setup().serial = "0004711";
+    })) << host.error();
+    PastStartup();
 
     bool filled = false;
     modal.steps.push_back([&](QDialog& d) {
@@ -169,10 +169,10 @@ TEST(ConsoleE2E, SetupReadsTheDeviceAndItsOkChangesWhatTheConsolePolls)
         d.accept();
         return d.result();
     });
-    console.findChild<QAbstractButton*>(QStringLiteral("CameraSetup"))->click();
+    console->findChild<QAbstractButton*>(QStringLiteral("CameraSetup"))->click();
     EXPECT_TRUE(filled) << "firmware, flip, flow control, P/T kind, serial number and direction";
-    EXPECT_EQ(console.settings().receiverType, 0);
-    EXPECT_FALSE(console.findChild<QWidget*>(QStringLiteral("DspStatus"))->isEnabled());
+    EXPECT_EQ(console->settings().receiverType, 0);
+    EXPECT_FALSE(console->findChild<QWidget*>(QStringLiteral("DspStatus"))->isEnabled());
     // After Setup the status poll is "L?" for receiver type 0 ("cDS" for 5).
     const size_t before = heard("L?");
     const size_t dsBefore = heard("cDS");
@@ -180,33 +180,10 @@ TEST(ConsoleE2E, SetupReadsTheDeviceAndItsOkChangesWhatTheConsolePolls)
     EXPECT_EQ(heard("cDS"), dsBefore);
 }
 
-TEST(ConsoleE2E, DayNightPanelWalksItsOpeningChainAndReadsBackItsChanges)
+TEST_F(SimulatedConsole, DayNightPanelWalksItsOpeningChainAndReadsBackItsChanges)
 {
-    SteadyClock simClock;
-    SimulatedCamera device(simClock, SimOptions{});
-    PtyHost host;
-    ASSERT_TRUE(host.Start(device)) << host.error();
-    QtSettingsStore store;
-    ScriptedPrompter prompter;
-    ScriptedModalRunner modal;
-    QtClock clock;
-    QtTimerFactory timers;
-    SerialPort port(prompter);
-    QTemporaryDir dir;
-    DataFolder data(dir.path().toStdString());
-    ConsoleSettings settings; // receiver type 5, camera type 3: the Day/Night panel
-    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr},
-                          settings);
-    auto heard = [&](const std::string& text) {
-        size_t n = 0;
-        host.WithDevice([&](SimulatedReceiver& d) {
-            for (const auto& r : d.received())
-                n += r.frame.text == text;
-        });
-        return n;
-    };
-    ASSERT_TRUE(WaitFor([&] { return heard("cDS") > 0; })); // past the start-up requests
-    QThread::msleep(200);
+    ASSERT_TRUE(Open(SimOptions{})) << host.error();
+    PastStartup();
 
     bool walked = false;
     modal.steps.push_back([&](QDialog& d) {
@@ -223,7 +200,7 @@ TEST(ConsoleE2E, DayNightPanelWalksItsOpeningChainAndReadsBackItsChanges)
         EXPECT_TRUE(WaitFor([&] { return heard("cM2") > 0; }));
         return QDialog::Accepted;
     });
-    console.findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
     EXPECT_TRUE(walked);
 
     int readBack = -1;
@@ -234,27 +211,13 @@ TEST(ConsoleE2E, DayNightPanelWalksItsOpeningChainAndReadsBackItsChanges)
         return QDialog::Accepted;
     });
     QThread::msleep(200);
-    console.findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
     EXPECT_EQ(readBack, 2) << "the second opening reads the change back";
 }
 
-TEST(ConsoleE2E, PresetsBringTheCameraBackAndTheFieldsFollowIt)
+TEST_F(SimulatedConsole, PresetsBringTheCameraBackAndTheFieldsFollowIt)
 {
-    SteadyClock simClock;
-    SimulatedCamera device(simClock, SimOptions{});
-    PtyHost host;
-    ASSERT_TRUE(host.Start(device)) << host.error();
-    QtSettingsStore store;
-    ScriptedPrompter prompter;
-    ExecModalRunner modal;
-    QtClock clock;
-    QtTimerFactory timers;
-    SerialPort port(prompter);
-    QTemporaryDir dir;
-    DataFolder data(dir.path().toStdString());
-    ConsoleSettings settings;
-    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr},
-                          settings);
+    ASSERT_TRUE(Open(SimOptions{})) << host.error();
     auto camera = [&] {
         SimulatedCamera::State s;
         host.WithDevice([&](SimulatedReceiver& d) {
@@ -264,78 +227,53 @@ TEST(ConsoleE2E, PresetsBringTheCameraBackAndTheFieldsFollowIt)
         });
         return s;
     };
-    auto click = [&](const char* name) { console.findChild<QAbstractButton*>(QString::fromLatin1(name))->click(); };
-    ASSERT_TRUE(WaitFor([&] { return console.link().cameraAddress() == 1; }));
+    auto click = [&](const char* name) { console->findChild<QAbstractButton*>(QString::fromLatin1(name))->click(); };
+    ASSERT_TRUE(WaitFor([&] { return console->link().cameraAddress() == 1; }));
     const int home = camera().pan;
 
     click("Store");
     QThread::msleep(100);
-    console.EnqueueCommand("PRTS"); // pan right for a while
+    console->EnqueueCommand("PRTS"); // pan right for a while
     WaitFor([] { return false; }, 400);
-    console.EnqueueCommand("PSTS");
+    console->EnqueueCommand("PSTS");
     ASSERT_TRUE(WaitFor([&] { return std::abs(camera().pan - home) > 50; }));
     click("PresetGoto");
     ASSERT_TRUE(WaitFor([&] { return std::abs(camera().pan - home) <= 1; })) << camera().pan << " vs " << home;
 
     // With P/T/Z/F? on the position fields follow the camera.
     click("PositionQuery");
-    auto* pan = console.findChild<QLineEdit*>(QStringLiteral("Pan"));
+    auto* pan = console->findChild<QLineEdit*>(QStringLiteral("Pan"));
     const QString expected = QString::number(camera().pan).rightJustified(4, QLatin1Char('0'));
     ASSERT_TRUE(WaitFor([&] { return pan->text() == expected; }, 8000)) << pan->text().toStdString();
     click("PositionQuery");
 
     // "Get ID" names the selected preset from the camera, into the settings.
     click("GetId");
-    auto* list = console.findChild<QComboBox*>(QStringLiteral("PresetList"));
+    auto* list = console->findChild<QComboBox*>(QStringLiteral("PresetList"));
     ASSERT_TRUE(WaitFor([&] { return list->currentText().startsWith(QStringLiteral("Preset 1 ")); }, 5000))
         << list->currentText().toStdString();
     EXPECT_EQ(store.GetString("Presets", "P1", ""), "Preset 1" + std::string(16, ' '));
     ConsolePresetNames()[0] = "Preset 1";
 }
 
-TEST(ConsoleE2E, RecordedSessionPlaysBackInTheConsoleAndOnTheBench)
+TEST_F(SimulatedConsole, RecordedSessionPlaysBackInTheConsoleAndOnTheBench)
 {
-    SteadyClock simClock;
-    SimulatedCamera device(simClock, SimOptions{});
-    PtyHost host;
-    ASSERT_TRUE(host.Start(device)) << host.error();
-    QtSettingsStore store;
-    ScriptedPrompter prompter;
-    ExecModalRunner modal;
-    QtClock clock;
-    QtTimerFactory timers;
-    SerialPort port(prompter);
-    QTemporaryDir dir;
-    DataFolder data(dir.path().toStdString());
-    ConsoleSettings settings;
-    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr},
-                          settings);
-    auto heard = [&](const std::string& text) {
-        size_t n = 0;
-        host.WithDevice([&](SimulatedReceiver& d) {
-            for (const auto& r : d.received())
-                n += r.frame.text == text;
-        });
-        return n;
-    };
-    // Past the console's own start-up requests (the status poll comes last).
-    ASSERT_TRUE(WaitFor([&] { return heard("cDS") > 0; }));
-    QThread::msleep(100);
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(Open(SimOptions{})) << host.error();
+    PastStartup();
     const QString log = dir.filePath(QStringLiteral("bench.txt"));
-    console.findChild<QLineEdit*>(QStringLiteral("BrowseControl"))->setText(log);
-    console.findChild<QAbstractButton*>(QStringLiteral("Record"))->click();
+    console->findChild<QLineEdit*>(QStringLiteral("BrowseControl"))->setText(log);
+    console->findChild<QAbstractButton*>(QStringLiteral("Record"))->click();
     for (const char* text : {"PLTU", "PSTS", "ZI", "ZS"}) {
         const size_t before = heard(text);
-        console.SendCommand(text);
+        console->SendCommand(text);
         ASSERT_TRUE(WaitFor([&] { return heard(text) > before; }));
         QThread::msleep(30);
     }
-    console.findChild<QAbstractButton*>(QStringLiteral("StopLog"))->click();
+    console->findChild<QAbstractButton*>(QStringLiteral("StopLog"))->click();
 
     // Played in the console: the same commands reach the camera again, in order.
     host.WithDevice([](SimulatedReceiver& d) { d.ClearReceived(); });
-    console.findChild<QAbstractButton*>(QStringLiteral("Play"))->click();
+    console->findChild<QAbstractButton*>(QStringLiteral("Play"))->click();
     auto played = [&] {
         std::vector<std::pair<uint32_t, std::string>> out;
         host.WithDevice([&](SimulatedReceiver& d) {
@@ -350,7 +288,7 @@ TEST(ConsoleE2E, RecordedSessionPlaysBackInTheConsoleAndOnTheBench)
     EXPECT_EQ(frames[3].second, "ZS");
     for (size_t i = 1; i < 4; ++i)
         EXPECT_GE(frames[i].first - frames[i - 1].first, 55u) << "recorded pauses of at least 60 ms";
-    ASSERT_TRUE(WaitFor([&] { return console.findChild<QAbstractButton*>(QStringLiteral("Record"))->isEnabled(); }));
+    ASSERT_TRUE(WaitFor([&] { return console->findChild<QAbstractButton*>(QStringLiteral("Record"))->isEnabled(); }));
     EXPECT_TRUE(prompter.Texts().size() <= 1) << "only the overwrite question";
 
     // The bench runner plays the same file against its own simulated camera.
