@@ -34,7 +34,7 @@ struct LogConsole {
     {
         t.console->show();
         Settle(t);
-        path = dir.filePath(QStringLiteral("session.txt")).toStdString();
+        path = dir.filePath(QStringLiteral("recording.txt")).toStdString();
         static_cast<QLineEdit*>(t.console->control(BrowseControl))->setText(QString::fromStdString(path));
     }
     TestConsole t;
