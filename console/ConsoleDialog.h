@@ -225,12 +225,12 @@ private:
     LensContext MakeLensContext() const;
     void OnLensPress(LensButton button);
     void OnLensRelease();
-    void ApplyLatch(const LatchAction& action, int lampId, int firstButton, int secondButton, bool& state,
-                    void (JavelinCommandBuilder::*javelinAction)());
+    void ApplyLatch(const LatchAction& action, int lampId, int firstButton, int secondButton, bool& state);
+    void RunJavelinLatch(JavelinLatch action);
+    bool* ToggleState(int id);
+    void ApplyButtonCommand(int id);
     void OnLensSpeed(int speed);
-    void OnVideoSource(int source);
     void OnDisableNtcip();
-    void SendToggle(bool& state, const char* on, const char* off);
     void OnModuleDialog(const char* title);
 
     // Address, preset, position and tour controls, and the status and
@@ -238,7 +238,6 @@ private:
     void ConnectPresetControls();
     void OnMonitorChanged(int monitor);
     void OnSetAddress();
-    void OnReset();
     void SetPeriodicStatus(bool on);
     void SetPeriodicPosition(bool on);
     void OnPeriodicStatus();

@@ -21,11 +21,6 @@ constexpr std::pair<int, LensButton> kLensButtons[] = {
     {IntegrationDown, LensButton::IntegrationDown},
 };
 
-// Buttons that send one command straight to the camera.
-constexpr std::pair<int, const char*> kDirectButtons[] = {
-    {LeftCameraPwr, "LcP"}, {RightCameraPwr, "Lcp"}, {PwrStatusReq, "LcS"}, {PressureQuery, "mPS"},
-    {SeekHome, "mFH"},      {GetAzimuth, "mNS"},     {EnableNtcip, "mNE"},
-};
 } // namespace
 
 namespace {
@@ -63,55 +58,24 @@ void ConsoleDialog::ConnectLensButtons()
         connect(b, &PictureButton::held, this, [this, lens = lens] { OnLensPress(lens); });
         connect(b, &PictureButton::letGo, this, &ConsoleDialog::OnLensRelease);
     }
-    for (auto [id, text] : kDirectButtons)
-        connect(button(id), &QAbstractButton::clicked, this, [this, text = text] { SendCommand(text); });
-
-    connect(button(CameraPower), &QAbstractButton::clicked, this, [this] {
-        if (MakeLensContext().javelin()) {
-            javelin_.CameraPower();
-            timers_->Start(ConsoleTimer::QueueService, 5);
-        } else {
-            EnqueueCommand("LP");
-        }
-        timers_->Start(ConsoleTimer::StatusRequest, 1500);
-    });
-    connect(button(LensFast), &QAbstractButton::clicked, this, [this] { OnLensSpeed(-1); EnqueueCommand("LL"); });
-    connect(button(ColorBalance), &QAbstractButton::clicked, this, [this] { EnqueueCommand("L1"); });
+    // The plain latch and auxiliary buttons do what their table says.
+    for (int id : {CameraPower, Reset, LensFast, ColorBalance, UltraSlow, Slow, Fast, AutoFocusOnPtz, Aux2Enable,
+                   Wipe, Wash, SourceLeft, SourceRight, LeftCameraPwr, RightCameraPwr, PwrStatusReq,
+                   LeftVideoReversed, RightVideoReversed, PressureQuery, SeekHome, GetAzimuth, EnableNtcip,
+                   DisableNtcip})
+        connect(button(id), &QAbstractButton::clicked, this, [this, id] { ApplyButtonCommand(id); });
     connect(button(ManualIris), &QAbstractButton::clicked, this, [this] {
         ApplyLatch(ManualIrisAction(MakeLensContext(), state_.autoIris), ConsoleLamp::ManualIris, IrisOpen, IrisClose,
-                   state_.autoIris, &JavelinCommandBuilder::ManualIris);
+                   state_.autoIris);
     });
     connect(button(ManualFocus), &QAbstractButton::clicked, this, [this] {
         ApplyLatch(ManualFocusAction(MakeLensContext(), state_.manualFocus), ConsoleLamp::ManualFocus, FocusNear,
-                   FocusFar, state_.manualFocus, &JavelinCommandBuilder::ManualFocus);
+                   FocusFar, state_.manualFocus);
     });
     connect(button(ManualIntegration), &QAbstractButton::clicked, this, [this] {
         ApplyLatch(ManualIntegrationAction(MakeLensContext(), state_.manualIntegration), ConsoleLamp::ManualIntegration,
-                   IntegrationUp, IntegrationDown, state_.manualIntegration, nullptr);
+                   IntegrationUp, IntegrationDown, state_.manualIntegration);
     });
-    for (auto [id, speed] : {std::pair{UltraSlow, 0}, {Slow, 1}, {Fast, 2}})
-        connect(button(id), &QAbstractButton::clicked, this, [this, speed = speed] { OnLensSpeed(speed); });
-
-    connect(button(AutoFocusOnPtz), &QAbstractButton::clicked, this, [this] {
-        state_.autoFocusOnMove = !state_.autoFocusOnMove;
-        SendCommand("L6");
-    });
-    connect(button(Aux2Enable), &QAbstractButton::clicked, this, [this] {
-        SendToggle(state_.auxiliary2, "21", "20");
-        DrawLamp(ConsoleLamp::Aux2, state_.auxiliary2 ? 1 : 0);
-    });
-    connect(button(LeftVideoReversed), &QAbstractButton::clicked, this,
-            [this] { SendToggle(state_.leftVideoReversed, "mR1", "mR0"); });
-    connect(button(RightVideoReversed), &QAbstractButton::clicked, this,
-            [this] { SendToggle(state_.rightVideoReversed, "mr1", "mr0"); });
-    for (auto [id, text] : {std::pair{Wipe, "L3"}, {Wash, "L2"}})
-        connect(button(id), &QAbstractButton::clicked, this, [this, text = text] {
-            SendCommand(text);
-            timers_->Start(ConsoleTimer::StatusRequest, 15000);
-        });
-    connect(button(SourceLeft), &QAbstractButton::clicked, this, [this] { OnVideoSource(0); });
-    connect(button(SourceRight), &QAbstractButton::clicked, this, [this] { OnVideoSource(1); });
-    connect(button(DisableNtcip), &QAbstractButton::clicked, this, &ConsoleDialog::OnDisableNtcip);
     connect(button(SendModule), &QAbstractButton::clicked, this,
             [this] { OnModuleDialog("Send Pan/Tilt Commands to Pan/Tilt Module"); });
     connect(button(SetAzimuth), &QAbstractButton::clicked, this, [this] { OnModuleDialog("Azimuth Setup"); });
@@ -168,21 +132,67 @@ void ConsoleDialog::OnLensRelease()
     }
 }
 
-void ConsoleDialog::ApplyLatch(const LatchAction& a, int lampId, int firstButton, int secondButton, bool& state,
-                               void (JavelinCommandBuilder::*javelinAction)())
+void ConsoleDialog::RunJavelinLatch(JavelinLatch action)
 {
-    if (a.kind == LatchAction::Kind::Text && !a.text.empty()) {
-        EnqueueCommand(a.text);
-    } else if (a.kind == LatchAction::Kind::Javelin && javelinAction) {
-        (javelin_.*javelinAction)();
-        timers_->Start(ConsoleTimer::QueueService, 5);
+    switch (action) {
+    case JavelinLatch::CameraPower: javelin_.CameraPower(); break;
+    case JavelinLatch::ManualIris: javelin_.ManualIris(); break;
+    case JavelinLatch::ManualFocus: javelin_.ManualFocus(); break;
+    case JavelinLatch::Reset: javelin_.Reset(); break;
+    case JavelinLatch::None: return;
     }
+    timers_->Start(ConsoleTimer::QueueService, 5);
+}
+
+void ConsoleDialog::ApplyLatch(const LatchAction& a, int lampId, int firstButton, int secondButton, bool& state)
+{
+    if (a.kind == LatchAction::Kind::Text && !a.text.empty())
+        EnqueueCommand(a.text);
+    else if (a.kind == LatchAction::Kind::Javelin)
+        RunJavelinLatch(a.javelin);
     if (!a.changesState)
         return;
     state = a.newState;
     DrawLamp(lampId, a.lampOn ? 1 : 0);
     control(firstButton)->setEnabled(a.buttonsOn);
     control(secondButton)->setEnabled(a.buttonsOn);
+}
+
+// The state a toggling button keeps, or nullptr.
+bool* ConsoleDialog::ToggleState(int id)
+{
+    switch (id) {
+    case AutoFocusOnPtz: return &state_.autoFocusOnMove;
+    case Aux2Enable: return &state_.auxiliary2;
+    case LeftVideoReversed: return &state_.leftVideoReversed;
+    case RightVideoReversed: return &state_.rightVideoReversed;
+    default: return nullptr;
+    }
+}
+
+void ConsoleDialog::ApplyButtonCommand(int id)
+{
+    bool* state = ToggleState(id);
+    const ButtonCommand b = LatchButtonCommand(id, MakeLensContext(), state ? *state : false);
+    switch (b.send) {
+    case ButtonCommand::Send::Queued: EnqueueCommand(b.text, b.queueTimerMs); break;
+    case ButtonCommand::Send::Direct: SendCommand(b.text); break;
+    case ButtonCommand::Send::Javelin: RunJavelinLatch(b.javelin); break;
+    case ButtonCommand::Send::NtcipFrame: OnDisableNtcip(); break;
+    case ButtonCommand::Send::None: break;
+    }
+    if (state && b.toggles)
+        *state = b.newState;
+    if (b.lensSpeed)
+        OnLensSpeed(*b.lensSpeed);
+    if (b.lamp >= 0)
+        DrawLamp(b.lamp, b.lampOn ? 1 : 0);
+    if (b.videoSource) {
+        videoSource_ = *b.videoSource;
+        EnableControlsForTypes();
+    }
+    if (b.statusPollAfterMs >= 0)
+        timers_->Start(ConsoleTimer::StatusRequest, b.statusPollAfterMs);
 }
 
 // -1 ("Lens Fast") clears the speed radio buttons.
@@ -200,20 +210,6 @@ void ConsoleDialog::OnLensSpeed(int speed)
     }
     state_.lensFastState = speed == 2 ? 1 : 0;
     DrawLamp(ConsoleLamp::LensFast, speed == 2 ? 1 : 0);
-}
-
-void ConsoleDialog::OnVideoSource(int source)
-{
-    SendCommand(source == 0 ? "ms0" : "ms1");
-    videoSource_ = source;
-    EnableControlsForTypes();
-    timers_->Start(ConsoleTimer::StatusRequest, 500);
-}
-
-void ConsoleDialog::SendToggle(bool& state, const char* on, const char* off)
-{
-    state = !state;
-    SendCommand(state ? on : off);
 }
 
 void ConsoleDialog::OnDisableNtcip()

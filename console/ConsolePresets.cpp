@@ -32,7 +32,6 @@ void ConsoleDialog::ConnectPresetControls()
         connect(static_cast<QAbstractButton*>(control(id)), &QAbstractButton::clicked, this, handler);
     };
     clicked(SetAddress, &ConsoleDialog::OnSetAddress);
-    clicked(Reset, &ConsoleDialog::OnReset);
     clicked(Store, &ConsoleDialog::OnStorePreset);
     clicked(PresetGoto, &ConsoleDialog::OnGotoPreset);
     clicked(StoreId, &ConsoleDialog::OnStoreId);
@@ -92,16 +91,6 @@ void ConsoleDialog::OnSetAddress()
     if (settings_.protocol != 4)
         link_.broadcastOnce = true;
     timers_->Start(ConsoleTimer::StartupFirst, 500);
-}
-
-void ConsoleDialog::OnReset()
-{
-    if (MakeLensContext().javelin()) {
-        javelin_.Reset();
-        QueueJavelin(true);
-    } else {
-        SendCommand("rs");
-    }
 }
 
 // "Status ?" and "P/T/Z/F?" exclude each other; lamp 211 shows either.
