@@ -2,6 +2,7 @@
 #include "SetupDialog.h"
 
 #include "CommandLink.h"
+#include "DialogButtons.h"
 #include "Enumerations.h"
 #include "Prompter.h"
 
@@ -105,6 +106,14 @@ QHBoxLayout* Pair(QWidget* a, QWidget* b)
     l->addWidget(b);
     return l;
 }
+
+// A caption beside a box and the button that acts on it.
+void Row(QFormLayout* form, QWidget* parent, const char* caption, QWidget* field, QWidget* button)
+{
+    auto* label = new QLabel(Text(caption), parent);
+    label->setBuddy(field);
+    form->addRow(label, Pair(field, button));
+}
 } // namespace
 
 SetupDialog::SetupDialog(const SetupValues& in, CommandLink& link, TimerFactory& timers, Prompter& prompter,
@@ -135,11 +144,7 @@ void SetupDialog::Build()
 
     c_.lensMaintenance = Button(this, "Lens Maintenance", "LensMaintenance");
     c_.otherSetup = Button(this, "Other Setup", "OtherSetup");
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    Name(buttons->button(QDialogButtonBox::Ok), "OK", "OK");
-    Name(buttons->button(QDialogButtonBox::Cancel), "Cancel", "Cancel");
-    connect(buttons, &QDialogButtonBox::accepted, this, &SetupDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &SetupDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(c_.lensMaintenance);
     bottom->addWidget(c_.otherSetup);
@@ -281,22 +286,16 @@ QWidget* SetupDialog::BuildCameraColumn()
     c_.cameraFirmware = Box(camera, "Firmware Version", "CameraFirmwareVersion", 0, false);
     c_.cameraFirmware->setReadOnly(true);
     c_.firmwareGet = Button(camera, "Get", "CameraFirmwareGet");
-    auto* firmwareLabel = new QLabel(QStringLiteral("Firmware Version"), camera);
-    firmwareLabel->setBuddy(c_.cameraFirmware);
-    form->addRow(firmwareLabel, Pair(c_.cameraFirmware, c_.firmwareGet));
+    Row(form, camera, "Firmware Version", c_.cameraFirmware, c_.firmwareGet);
 
     c_.elevation = Box(camera, "Set Elevation (0-10,000 ft)", "SetElevation", 5, true);
     c_.elevationSet = Button(camera, "Set", "ElevationSet");
-    auto* elevationLabel = new QLabel(QStringLiteral("Set Elevation (0-10,000 ft)"), camera);
-    elevationLabel->setBuddy(c_.elevation);
-    form->addRow(elevationLabel, Pair(c_.elevation, c_.elevationSet));
+    Row(form, camera, "Set Elevation (0-10,000 ft)", c_.elevation, c_.elevationSet);
 
     c_.serialNumber =
         Box(camera, "Camera Serial Number", "CameraSerialNumber", static_cast<int>(kSerialNumberLength), false);
     c_.serialNumberSet = Button(camera, "Set", "SerialNumberSet");
-    auto* serialLabel = new QLabel(QStringLiteral("Camera Serial Number"), camera);
-    serialLabel->setBuddy(c_.serialNumber);
-    form->addRow(serialLabel, Pair(c_.serialNumber, c_.serialNumberSet));
+    Row(form, camera, "Camera Serial Number", c_.serialNumber, c_.serialNumberSet);
 
     c_.cameraJavelinMotor = Check(camera, "Javelin Continuos Motor", "CameraJavelinContinuosMotor");
     c_.cameraJavelinAddress = Check(camera, "Javelin Contains Address", "CameraJavelinContainsAddress");
@@ -333,9 +332,7 @@ QWidget* SetupDialog::BuildLcuColumn()
 
     c_.lcuAddress = Box(lcu, "Address", "LcuAddress", 5, true);
     c_.lcuAddressSet = Button(lcu, "Set", "LcuAddressSet");
-    auto* addressLabel = new QLabel(QStringLiteral("Address"), lcu);
-    addressLabel->setBuddy(c_.lcuAddress);
-    form->addRow(addressLabel, Pair(c_.lcuAddress, c_.lcuAddressSet));
+    Row(form, lcu, "Address", c_.lcuAddress, c_.lcuAddressSet);
 
     c_.lcuFirmware = Box(lcu, "Firmware Version", "LcuFirmwareVersion", 0, false);
     c_.lcuFirmware->setReadOnly(true);
@@ -343,9 +340,7 @@ QWidget* SetupDialog::BuildLcuColumn()
 
     c_.hostBaud = Box(lcu, "Host Comm. Baud Rate", "LcuHostCommBaudRate", 4, false);
     c_.hostBaudSet = Button(lcu, "Set", "LcuHostBaudSet");
-    auto* baudLabel = new QLabel(QStringLiteral("Host Comm. Baud Rate"), lcu);
-    baudLabel->setBuddy(c_.hostBaud);
-    form->addRow(baudLabel, Pair(c_.hostBaud, c_.hostBaudSet));
+    Row(form, lcu, "Host Comm. Baud Rate", c_.hostBaud, c_.hostBaudSet);
 
     c_.lcuJavelinMotor = Check(lcu, "Javelin Continuos Motor", "LcuJavelinContinuosMotor");
     c_.lcuJavelinAddress = Check(lcu, "Javelin Contains Address", "LcuJavelinContainsAddress");

@@ -1,5 +1,7 @@
 #include "TourSetupDialog.h"
 
+#include "DialogButtons.h"
+
 #include "Prompter.h"
 
 #include <QCheckBox>
@@ -48,11 +50,7 @@ TourSetupDialog::TourSetupDialog(const std::array<int, 10>& entries, int dwellTi
     dwellRow->addWidget(new QLabel(QStringLiteral("seconds"), this));
     dwellRow->addStretch();
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &TourSetupDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TourSetupDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(presets);

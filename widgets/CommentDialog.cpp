@@ -1,5 +1,7 @@
 #include "CommentDialog.h"
 
+#include "DialogButtons.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -15,11 +17,7 @@ CommentDialog::CommentDialog(QWidget* parent) : QDialog(parent)
     editor_->setObjectName(QStringLiteral("Comments"));
     editor_->setAccessibleName(QStringLiteral("Comments"));
     label->setBuddy(editor_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(editor_);

@@ -1,5 +1,7 @@
 #include "PlaceholderDialog.h"
 
+#include "DialogButtons.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -11,11 +13,7 @@ PlaceholderDialog::PlaceholderDialog(const QString& title, QWidget* parent) : QD
     setWindowTitle(title);
     auto* text = new QLabel(QStringLiteral("\"%1\" is not available in this version of Pivora.").arg(title), this);
     text->setWordWrap(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addWidget(buttons);
