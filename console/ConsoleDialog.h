@@ -25,6 +25,7 @@
 #include <memory>
 
 class Dsp7100Panel;
+class FeaturePanel;
 struct SetupValues;
 class Lamp;
 class PTControl;
@@ -285,6 +286,7 @@ private:
     void OnDspStatus();
     void OnAuxiliarySetup(const char* title);
     int RunPanel(QDialog& panel, ReplyWindow window, ReplyReceiver& receiver);
+    int RunFeaturePanel(FeaturePanel& panel, ReplyWindow window, bool queued);
     void OnAbout();
 
     ConsoleServices services_;

@@ -5,6 +5,7 @@
 #include "ConsoleDialog.h"
 #include "ConsoleTimerIds.h"
 #include "DayNightPanel.h"
+#include "FeaturePanel.h"
 #include "Dsp7100Panel.h"
 #include "ModalRunner.h"
 #include "PTControl.h"
@@ -243,25 +244,34 @@ void ConsoleDialog::OnTourSetup()
 void ConsoleDialog::OnDspStatus()
 {
     StopPeriodicRequests();
-    const FeaturePanel panel = DspStatusPanel(settings_.receiverType, settings_.cameraType, videoSource_);
-    if (panel == FeaturePanel::None)
+    const DspPanel panel = DspStatusPanel(settings_.receiverType, settings_.cameraType, videoSource_);
+    if (panel == DspPanel::None)
         return;
     PrepareForPanel();
-    if (panel == FeaturePanel::Dsp7100) {
-        dsp7100_->Open();
-        RunPanel(*dsp7100_, ReplyWindow::Dsp7100, *dsp7100_);
-    } else if (panel == FeaturePanel::DayNight) {
+    if (panel == DspPanel::Dsp7100) {
+        RunFeaturePanel(*dsp7100_, ReplyWindow::Dsp7100, false);
+    } else if (panel == DspPanel::DayNight) {
         DayNightPanel dayNight(*this, this);
-        dayNight.Open();
-        SetQueuedPanel(&dayNight);
-        const int result = RunPanel(dayNight, ReplyWindow::DayNight, dayNight);
-        SetQueuedPanel(nullptr);
-        if (result == QDialog::Accepted)
+        if (RunFeaturePanel(dayNight, ReplyWindow::DayNight, true) == QDialog::Accepted)
             settings_.lineLockPhase = dayNight.members().phase + 1;
     } else {
-        RunPlaceholder(QString::fromLatin1(FeaturePanelTitle(panel)));
+        RunPlaceholder(QString::fromLatin1(DspPanelTitle(panel)));
     }
     AfterPanelClosed();
+}
+
+// A feature panel opens, takes the replies routed to it while it runs,
+// and is done with (its pump and timers ended, the link released) before
+// the console goes on.
+int ConsoleDialog::RunFeaturePanel(FeaturePanel& panel, ReplyWindow window, bool queued)
+{
+    panel.Open();
+    if (queued)
+        SetQueuedPanel(&panel);
+    const int result = RunPanel(panel, window, panel);
+    if (queued)
+        SetQueuedPanel(nullptr);
+    return result;
 }
 
 // Replies go to the panel while it is open.

@@ -1,8 +1,8 @@
 #include "DspStatusChoice.h"
 
-FeaturePanel DspStatusPanel(int rx, int cam, int source)
+DspPanel DspStatusPanel(int rx, int cam, int source)
 {
-    using P = FeaturePanel;
+    using P = DspPanel;
     if (rx == 12) {
         const bool left = source == 0;
         switch (cam) {
@@ -34,19 +34,19 @@ FeaturePanel DspStatusPanel(int rx, int cam, int source)
     }
 }
 
-const char* FeaturePanelTitle(FeaturePanel panel)
+const char* DspPanelTitle(DspPanel panel)
 {
     switch (panel) {
-    case FeaturePanel::None: return "";
-    case FeaturePanel::Dsp7100: return "DSP 7100 Control";
-    case FeaturePanel::Dsp723x: return "DSP 723x Control";
-    case FeaturePanel::DayNight: return "Day/Night DSP Camera Control";
-    case FeaturePanel::Dsp7440: return "DSP 7440";
-    case FeaturePanel::ThermalControls: return "Thermal Controls";
-    case FeaturePanel::ThermalControl: return "Thermal Control";
-    case FeaturePanel::Dsp8270: return "8270 DSP CAMERA CONTROL";
-    case FeaturePanel::HiDef: return "DSP HIDEF";
-    case FeaturePanel::Lens55X: return "55X Lens Control";
+    case DspPanel::None: return "";
+    case DspPanel::Dsp7100: return "DSP 7100 Control";
+    case DspPanel::Dsp723x: return "DSP 723x Control";
+    case DspPanel::DayNight: return "Day/Night DSP Camera Control";
+    case DspPanel::Dsp7440: return "DSP 7440";
+    case DspPanel::ThermalControls: return "Thermal Controls";
+    case DspPanel::ThermalControl: return "Thermal Control";
+    case DspPanel::Dsp8270: return "8270 DSP CAMERA CONTROL";
+    case DspPanel::HiDef: return "DSP HIDEF";
+    case DspPanel::Lens55X: return "55X Lens Control";
     }
     return "";
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // The camera feature panels the console's "DSP Status" button can open.
-enum class FeaturePanel {
+enum class DspPanel {
     None,
     Dsp7100,         // "DSP 7100 Control"
     Dsp723x,         // "DSP 723x Control"
@@ -16,7 +16,7 @@ enum class FeaturePanel {
 
 // The panel "DSP Status" opens for the attached receiver and camera; the
 // video source (0 left, 1 right) matters for receiver type 12 only.
-FeaturePanel DspStatusPanel(int receiverType, int cameraType, int videoSource);
+DspPanel DspStatusPanel(int receiverType, int cameraType, int videoSource);
 
 // The panel's window title.
-const char* FeaturePanelTitle(FeaturePanel panel);
+const char* DspPanelTitle(DspPanel panel);

@@ -121,10 +121,10 @@ void CommandLink::ServiceQueue()
     timers_.Start(ConsoleTimer::ReplyTimeout, kReplyTimeoutMs);
 }
 
-bool CommandLink::SendNextQueued()
+bool CommandLink::SendNextQueued(size_t maxLength)
 {
-    uint8_t text[CommandQueue::kSentLength + 1];
-    const size_t length = queue_.TakeNext(text);
+    uint8_t text[CommandQueue::kSlotSize];
+    const size_t length = queue_.TakeNext(text, maxLength);
     if (length == 0)
         return false;
     if ((length >= 5 && text[4] == 'S') || (length >= 3 && text[2] == 'L'))

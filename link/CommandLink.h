@@ -66,7 +66,7 @@ public:
     // bytes), clearing LinkFree for a command that waits for a full reply.
     // The console's and the panels' queue services share this step. False
     // when nothing was written.
-    bool SendNextQueued();
+    bool SendNextQueued(size_t maxLength = CommandQueue::kSentLength);
 
     // Timer 20 and timer 21 of the console.
     void ServiceQueue();

@@ -28,7 +28,17 @@ std::string_view CommandQueue::PeekNext() const
 
 size_t CommandQueue::TakeNext(uint8_t (&out)[kSentLength + 1])
 {
-    std::memset(out, 0, sizeof out);
+    return TakeInto(out, sizeof out, kSentLength);
+}
+
+size_t CommandQueue::TakeNext(uint8_t (&out)[kSlotSize], size_t maxLength)
+{
+    return TakeInto(out, sizeof out, maxLength < kSlotSize ? maxLength : kSlotSize - 1);
+}
+
+size_t CommandQueue::TakeInto(uint8_t* out, size_t capacity, size_t maxLength)
+{
+    std::memset(out, 0, capacity);
     if (Empty())
         return 0;
     const uint8_t* slot = slots_[readIndex_];
@@ -38,8 +48,8 @@ size_t CommandQueue::TakeNext(uint8_t (&out)[kSentLength + 1])
         if (zero)
             length = static_cast<size_t>(static_cast<const uint8_t*>(zero) - slot);
     }
-    if (length > kSentLength)
-        length = kSentLength;
+    if (length > maxLength)
+        length = maxLength;
     std::memcpy(out, slot, length);
     readIndex_ = Next(readIndex_);
     return length;

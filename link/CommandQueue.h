@@ -30,6 +30,8 @@ public:
     // bytes; an ASCII text ends at its first zero. The read index advances.
     // Returns the length copied into out (which holds kSentLength + 1 bytes).
     size_t TakeNext(uint8_t (&out)[kSentLength + 1]);
+    // The same for pumps that pass more of a slot on (up to 63 bytes).
+    size_t TakeNext(uint8_t (&out)[kSlotSize], size_t maxLength);
 
     // The text at the read index without taking it.
     std::string_view PeekNext() const;
@@ -38,6 +40,7 @@ public:
     int writeIndex() const { return writeIndex_; }
 
 private:
+    size_t TakeInto(uint8_t* out, size_t capacity, size_t maxLength);
     static int Next(int index) { return index + 1 > kCapacity ? 0 : index + 1; }
 
     uint8_t slots_[kSlots][kSlotSize] = {};

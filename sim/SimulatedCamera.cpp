@@ -410,6 +410,12 @@ void SimulatedCamera::HandleText(const std::string& text)
 {
     if (text.empty())
         return;
+    std::string reply;
+    if (options().cameraType == 1 && dsp7100_.Handle(text, reply)) {
+        if (!reply.empty())
+            Reply(reply);
+        return;
+    }
     if (text == "P?")
         Reply(HexReply('P', kPan, kTilt));
     else if (text == "V?")

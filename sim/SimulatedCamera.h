@@ -1,4 +1,5 @@
 #pragma once
+#include "SimDsp7100.h"
 #include "SimulatedReceiver.h"
 
 #include <array>
@@ -97,6 +98,8 @@ public:
         bool cameraContinuous = false, cameraContainsAddress = false;
     };
     SetupState& setup() { return setup_; }
+    // The DSP 7100 camera (camera type 1) answers its panel's queries.
+    SimDsp7100& dsp7100() { return dsp7100_; }
 
     struct Preset {
         bool stored = false;
@@ -155,6 +158,7 @@ private:
 
     State state_;
     SetupState setup_;
+    SimDsp7100 dsp7100_;
     std::array<Preset, kPresetCount> presets_;
     int lastPreset_ = 0;
     double position_[kAxes] = {};

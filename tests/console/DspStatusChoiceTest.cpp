@@ -4,7 +4,7 @@
 
 TEST(DspStatusPanel, ByReceiverCameraAndSource)
 {
-    using P = FeaturePanel;
+    using P = DspPanel;
     struct Case {
         int rx, cam, source;
         P panel;
@@ -22,6 +22,6 @@ TEST(DspStatusPanel, ByReceiverCameraAndSource)
     };
     for (const Case& c : cases)
         EXPECT_EQ(DspStatusPanel(c.rx, c.cam, c.source), c.panel) << c.rx << "/" << c.cam << "/" << c.source;
-    EXPECT_STREQ(FeaturePanelTitle(P::DayNight), "Day/Night DSP Camera Control");
-    EXPECT_STREQ(FeaturePanelTitle(P::Dsp8270), "8270 DSP CAMERA CONTROL");
+    EXPECT_STREQ(DspPanelTitle(P::DayNight), "Day/Night DSP Camera Control");
+    EXPECT_STREQ(DspPanelTitle(P::Dsp8270), "8270 DSP CAMERA CONTROL");
 }

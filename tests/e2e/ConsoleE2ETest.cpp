@@ -15,7 +15,10 @@
 #include "SteadyClock.h"
 #include "WaitFor.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QTest>
 #include <QFile>
 #include <functional>
 #include <memory>
@@ -182,37 +185,99 @@ TEST_F(SimulatedConsole, SetupReadsTheDeviceAndItsOkChangesWhatTheConsolePolls)
 
 TEST_F(SimulatedConsole, DayNightPanelWalksItsOpeningChainAndReadsBackItsChanges)
 {
-    ASSERT_TRUE(Open(SimOptions{})) << host.error();
+    ASSERT_TRUE(Open(SimOptions{}, [](SimulatedCamera& c) {
+        c.state().dsp.lightLevel = 1;
+        c.state().dsp.dayShutter = 3;
+        c.state().dsp.nightShutter = 9;
+    })) << host.error();
     PastStartup();
+    auto list = [](QDialog& d, const char* name) {
+        return d.findChild<QComboBox*>(QString::fromLatin1(name))->currentText().toStdString();
+    };
 
     bool walked = false;
     modal.steps.push_back([&](QDialog& d) {
-        auto& panel = static_cast<DayNightPanel&>(d);
-        // The whole chain, to the last of the timed queries.
-        walked = WaitFor([&] { return heard("cWSNS") > 0 && !panel.initialising(); }, 10000);
+        // The whole chain, to the last of the timed queries, shown in the lists.
+        walked = WaitFor([&] { return list(d, "NightShutter") == "1/10000"; }, 10000);
         EXPECT_EQ(heard("cAS"), 1u);
         EXPECT_EQ(heard("cES"), 1u);
         EXPECT_EQ(heard("cEFS"), 1u);
         EXPECT_EQ(heard("cZmS"), 1u);
-        EXPECT_EQ(panel.members().dayNight, 0) << "filled from the camera";
-        EXPECT_EQ(panel.members().maxAgc, 20);
-        panel.findChild<QAbstractButton*>(QStringLiteral("DayNightMono"))->click();
+        EXPECT_EQ(list(d, "LightLevel"), "High");
+        EXPECT_EQ(list(d, "DayShutter"), "1/180");
+        EXPECT_TRUE(d.findChild<QAbstractButton*>(QStringLiteral("DayNightCntrlAuto"))->isChecked());
+        EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("MaxAGC"))->value(), 20);
+        d.findChild<QAbstractButton*>(QStringLiteral("DayNightCntrlMono"))->click();
         EXPECT_TRUE(WaitFor([&] { return heard("cM2") > 0; }));
+        d.findChild<QComboBox*>(QStringLiteral("LightLevel"))->setCurrentIndex(0);
+        EXPECT_TRUE(WaitFor([&] { return heard("cWL0") > 0; }));
         return QDialog::Accepted;
     });
     console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
     EXPECT_TRUE(walked);
 
-    int readBack = -1;
+    bool readBack = false;
     modal.steps.push_back([&](QDialog& d) {
-        auto& panel = static_cast<DayNightPanel&>(d);
-        WaitFor([&] { return panel.members().dayNight == 2; }, 5000);
-        readBack = panel.members().dayNight;
+        readBack = WaitFor([&] {
+            return d.findChild<QAbstractButton*>(QStringLiteral("DayNightCntrlMono"))->isChecked() &&
+                   list(d, "LightLevel") == "Low";
+        }, 10000);
         return QDialog::Accepted;
     });
     QThread::msleep(200);
     console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
-    EXPECT_EQ(readBack, 2) << "the second opening reads the change back";
+    EXPECT_TRUE(readBack) << "the second opening shows the changes made in the first";
+}
+
+TEST_F(SimulatedConsole, Dsp7100PanelFillsFromTheCameraAndNamesItsPresets)
+{
+    settings.cameraType = 1;
+    SimOptions options;
+    options.cameraType = 1;
+    ASSERT_TRUE(Open(options, [](SimulatedCamera& c) {
+        SimDsp7100::Settings& s = c.dsp7100().settings();
+        s.colourMode = 1;
+        s.colour = 45;
+        s.shutterCode = 1;
+        s.speed = 4;
+        s.gainMode = 1;
+        s.gain = 77;
+        s.gamma = 2;
+        s.backlight = true;
+    })) << host.error();
+    PastStartup();
+    bool filled = false;
+    modal.steps.push_back([&](QDialog& d) {
+        d.show();
+        QApplication::setActiveWindow(&d);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        auto* backlight = d.findChild<QCheckBox*>(QStringLiteral("Backlightcomp"));
+        filled = WaitFor([&] { return backlight->isChecked(); }, 10000);
+        EXPECT_EQ(heard("cWS"), 1u);
+        EXPECT_TRUE(d.findChild<QAbstractButton*>(QStringLiteral("ColorBalanceManual"))->isChecked());
+        EXPECT_TRUE(d.findChild<QAbstractButton*>(QStringLiteral("ShutterSManual"))->isChecked());
+        EXPECT_EQ(d.findChild<QComboBox*>(QStringLiteral("Speed"))->currentText().toStdString(), "1/1000");
+        EXPECT_EQ(d.findChild<QComboBox*>(QStringLiteral("Gamma"))->currentText().toStdString(), ".70");
+        // The opening's box writes reached the camera (colour 32, gain 1),
+        // and the boxes show what the camera reports back.
+        EXPECT_TRUE(d.findChild<QAbstractButton*>(QStringLiteral("GainManual"))->isChecked());
+        EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("GainValue"))->value(), 1);
+        EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("ColorValue"))->value(), 32);
+        EXPECT_TRUE(d.findChild<QSpinBox*>(QStringLiteral("ColorValue"))->isEnabled());
+        // A name typed over preset 2, then Tab: PRESET.DAT holds it.
+        auto* presets = d.findChild<QComboBox*>(QStringLiteral("PresetList"));
+        presets->setCurrentIndex(2);
+        presets->setFocus();
+        presets->lineEdit()->selectAll();
+        QTest::keyClicks(presets->lineEdit(), "Loading bay");
+        QTest::keyClick(presets->lineEdit(), Qt::Key_Tab);
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_TRUE(filled);
+    QFile file(QString::fromStdString(data.FilePath("PRESET.DAT")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().split('\n').value(2).trimmed().toStdString(), "Loading bay");
 }
 
 TEST_F(SimulatedConsole, PresetsBringTheCameraBackAndTheFieldsFollowIt)

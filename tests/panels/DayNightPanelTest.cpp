@@ -1,7 +1,11 @@
+// The Day/Night panel on the console's fake line: what the operator does,
+// what goes out, and what the panel shows after the camera answers.
+#include "ConsoleControlIds.h"
 #include "ConsoleTimeline.h"
 #include "DayNightPanel.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -21,36 +25,49 @@ Bytes Reply(const std::string& text)
     return f;
 }
 
+ConsoleSettings DayNightCamera(int protocol = 0)
+{
+    ConsoleSettings s;
+    s.receiverType = 5;
+    s.cameraType = 3;
+    s.protocol = protocol;
+    return s;
+}
+
+// The panel open on the console as the console opens it, shown and active.
 struct DayNightFixture {
-    explicit DayNightFixture(int protocol = 0)
+    explicit DayNightFixture(int protocol = 0) : t(DayNightCamera(protocol))
     {
-        ConsoleSettings s;
-        s.receiverType = 5;
-        s.cameraType = 3;
-        s.protocol = protocol;
-        t = std::make_unique<TestConsole>(s);
-        Settle(*t);
-        panel = std::make_unique<DayNightPanel>(*t->console, t->console.get());
-        t->console->RegisterReplyWindow(ReplyWindow::DayNight, panel.get());
-        t->console->SetQueuedPanel(panel.get());
+        Settle(t);
+        panel = std::make_unique<DayNightPanel>(*t.console, t.console.get());
+        t.console->RegisterReplyWindow(ReplyWindow::DayNight, panel.get());
+        t.console->SetQueuedPanel(panel.get());
         panel->Open();
         panel->show();
+        QApplication::setActiveWindow(panel.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(panel.get()));
     }
     ~DayNightFixture()
     {
-        t->console->SetQueuedPanel(nullptr);
-        t->console->RegisterReplyWindow(ReplyWindow::DayNight, nullptr);
+        panel->done(QDialog::Accepted);
+        t.console->SetQueuedPanel(nullptr);
+        t.console->RegisterReplyWindow(ReplyWindow::DayNight, nullptr);
     }
-    // A reply the panel waits for.
-    void Answer(const std::string& text)
+    // The camera's answer, through the console's routing.
+    void Answer(const std::string& text) { t.line.Inject(Reply(text)); }
+    void Click(const char* name) { QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton, {}, QPoint(6, 6)); }
+    void Type(const char* name, const char* text)
     {
-        t->console->replyFlags().panelReplyPending = true;
-        t->line.Inject(Reply(text));
+        auto* box = Find<QSpinBox>(name);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
     }
     template <class T> T* Find(const char* name) { return panel->findChild<T*>(QString::fromLatin1(name)); }
-    Texts Sent(uint32_t ms) { return TextsOf(Follow(*t, ms)); }
+    std::string ListText(const char* name) { return Find<QComboBox>(name)->currentText().trimmed().toStdString(); }
+    Texts Sent(uint32_t ms) { return TextsOf(Follow(t, ms)); }
 
-    std::unique_ptr<TestConsole> t;
+    TestConsole t;
     std::unique_ptr<DayNightPanel> panel;
 };
 } // namespace
@@ -60,107 +77,185 @@ TEST(DayNightPanel, OpeningAsksForStatusAndTheStatusStringFillsTheControls)
     DayNightFixture p;
     EXPECT_EQ(p.Sent(600), Texts{"cDS"});
     p.Answer("cM1S5W1");
-    EXPECT_TRUE(p.Find<QAbstractButton>("DayNightColor")->isChecked());
-    EXPECT_EQ(p.Find<QComboBox>("Shutter")->currentIndex(), 5);
-    EXPECT_EQ(p.Find<QComboBox>("Shutter")->currentText().toStdString(), "1/30");
-    EXPECT_TRUE(p.Find<QAbstractButton>("WbManual")->isChecked());
-    for (const char* name : {"WbRU", "WbRD", "WbBU", "WbBD"})
+    EXPECT_TRUE(p.Find<QAbstractButton>("DayNightCntrlColor")->isChecked());
+    EXPECT_EQ(p.ListText("Shutter"), "1/30");
+    EXPECT_TRUE(p.Find<QAbstractButton>("WhiteBalanceManual")->isChecked());
+    for (const char* name : {"WhiteBalanceRU", "WhiteBalanceRD", "WhiteBalanceBU", "WhiteBalanceBD"})
         EXPECT_TRUE(p.Find<QWidget>(name)->isEnabled()) << name;
     EXPECT_TRUE(p.Sent(200).empty()) << "showing the status sends nothing back";
 
     // 'G' then 's' in one status: cAS and then cGS queued, only cGS goes out.
+    p.Click("StatusQuery");
+    EXPECT_EQ(p.Sent(100), Texts{"cDS"});
     p.Answer(std::string("cG\x24so0"));
-    EXPECT_EQ(p.panel->members().maxAgc, 20);
+    EXPECT_EQ(p.Find<QSpinBox>("MaxAGC")->value(), 20);
+    EXPECT_TRUE(p.Find<QAbstractButton>("ProgressiveScanOff")->isChecked());
     EXPECT_EQ(p.Sent(600), Texts{"cGS"});
 }
 
-TEST(DayNightPanel, TheOpeningChain)
+TEST(DayNightPanel, TheOpeningChainFillsTheTr6204ListsFromTheTimedQueries)
 {
     DayNightFixture p;
     p.Sent(600);
+    p.Answer("cG\x24");
+    EXPECT_EQ(p.Sent(100), Texts{"cAS"});
     p.Answer(std::string("cA1\x30\x25\x30\x27")); // manual, horizontal 21, vertical 23
-    EXPECT_EQ(p.panel->members().apertureH, 21);
-    EXPECT_EQ(p.panel->members().apertureV, 23);
+    EXPECT_EQ(p.Find<QSpinBox>("Horizontal")->value(), 21);
+    EXPECT_EQ(p.Find<QSpinBox>("Vertical")->value(), 23);
     EXPECT_TRUE(p.Find<QWidget>("SetHorz")->isEnabled());
     EXPECT_EQ(p.Sent(100), Texts{"cES"});
     p.Answer("cE1");
-    EXPECT_EQ(p.panel->members().digitalZoom, 0);
+    EXPECT_EQ(p.ListText("DigitalZoomRange"), "Off");
     EXPECT_FALSE(p.Find<QWidget>("DigitalZoomRange")->isEnabled());
     EXPECT_EQ(p.Sent(100), Texts{"cEFS"});
     p.Answer("cEF1");
-    // cEPS is replaced by cZmS before it leaves; the TR6204K3 queries go out directly.
-    const FrameTimeline timeline = Follow(*p.t, 3000);
-    EXPECT_EQ(TextsOf(timeline), (Texts{"cZmS", "cWLS", "cWSDS", "cWSNS"}));
-    p.Answer(std::string("cZ\x00\x0A", 4));
-    EXPECT_EQ(p.Find<QComboBox>("ZoomMagnification")->currentText().trimmed().toStdString(), "10X");
+    // cEPS is replaced by cZmS before it leaves.
+    EXPECT_EQ(p.Sent(100), Texts{"cZmS"});
+    p.Answer(std::string("cZm\x0A"));
+    EXPECT_EQ(p.ListText("ZoomMagnification"), "10X");
+    // The TR6204K3 queries go out directly, each answer reaching the panel.
+    EXPECT_EQ(p.Sent(400), Texts{"cWLS"});
+    p.Answer("cWL1");
+    EXPECT_EQ(p.ListText("LightLevel"), "High");
+    EXPECT_EQ(p.Sent(100), Texts{"cWSDS"}) << "the light level asks for the day shutter";
+    p.Answer("cWSD3");
+    EXPECT_EQ(p.ListText("DayShutter"), "1/180");
+    EXPECT_EQ(p.Sent(100), Texts{"cWSNS"});
+    p.Answer("cWSN9");
+    EXPECT_EQ(p.ListText("NightShutter"), "1/10000");
+    EXPECT_EQ(p.Sent(1200), Texts{"cWSDS"}) << "the timed day shutter query, at 1000 ms";
+    p.Answer("cWSD3");
+    p.Sent(100);
+    p.Answer("cWSN9");
+    EXPECT_EQ(p.Sent(1500), Texts{"cWSNS"}) << "and the night shutter's at 2500 ms";
+    p.Answer("cWSN9");
+    EXPECT_EQ(p.ListText("NightShutter"), "1/10000");
 }
 
 TEST(DayNightPanel, CommandEncodings)
 {
     DayNightFixture p;
     p.Sent(600);
-    p.Answer("cp1"); // ends the initialising
+    p.Answer("cp1"); // the first line-lock report ends the initialising
     p.Find<QComboBox>("Shutter")->setCurrentIndex(12);
     EXPECT_EQ(p.Sent(100), Texts{"cS<"});
-    p.Find<QSpinBox>("MaxAgc")->setValue(20);
-    QTest::mouseClick(p.Find<QAbstractButton>("SetMaxAgc"), Qt::LeftButton);
+    p.Type("MaxAGC", "20");
+    p.Click("SetMaxAGC");
     EXPECT_EQ(p.Sent(100), Texts{"cG$"});
     p.Find<QComboBox>("ZoomMagnification")->setCurrentIndex(9);
     EXPECT_EQ(p.Sent(100), Texts{std::string("cZm\x0A")});
-    QTest::keyClicks(p.Find<QLineEdit>("RealZoomPosition"), "ab1");
-    QTest::mouseClick(p.Find<QAbstractButton>("SetZoomPosition"), Qt::LeftButton);
+    auto* position = p.Find<QLineEdit>("RealZoomPosition");
+    position->setFocus();
+    QTest::keyClicks(position, "ab1");
+    p.Click("SetZoomPosition");
     EXPECT_EQ(p.Sent(100), Texts{"cV0AB1"});
-    EXPECT_EQ(p.Find<QLineEdit>("RealZoomPosition")->text().toStdString(), "0AB1");
-    p.Find<QLineEdit>("RealZoomPosition")->clear();
-    QTest::mouseClick(p.Find<QAbstractButton>("SetZoomPosition"), Qt::LeftButton);
-    EXPECT_EQ(p.t->prompter.shown.back().text, "Invalid Zoom Position");
+    EXPECT_EQ(position->text().toStdString(), "0AB1");
+    position->clear();
+    p.Click("SetZoomPosition");
+    EXPECT_EQ(p.t.prompter.shown.back().text, "Invalid Zoom Position");
+    EXPECT_TRUE(position->hasFocus());
+    // Aperture values outside 1-31 are not sent.
+    p.Click("ApertureLevelManual");
+    EXPECT_EQ(p.Sent(100), Texts{"cA1"});
+    p.Type("Horizontal", "32");
+    p.Click("SetHorz");
+    EXPECT_TRUE(p.Sent(100).empty());
+    p.Type("Horizontal", "31");
+    p.Click("SetHorz");
+    EXPECT_EQ(p.Sent(100), Texts{std::string("cAH/")});
     // Two commands before the pump runs: the newest wins.
-    QTest::mouseClick(p.Find<QAbstractButton>("WdrOn"), Qt::LeftButton);
-    QTest::mouseClick(p.Find<QAbstractButton>("BlcOn"), Qt::LeftButton);
+    p.Click("WDROn");
+    p.Click("BLCOn");
     EXPECT_EQ(p.Sent(100), Texts{"cB1"});
+    // EIS on turns the digital zoom off and locks it.
+    p.Click("EISOn");
+    EXPECT_EQ(p.Sent(100), Texts{"cE1"});
+    EXPECT_EQ(p.ListText("DigitalZoomRange"), "Off");
+    EXPECT_FALSE(p.Find<QWidget>("DigitalZoomRange")->isEnabled());
+    // White-balance gains: pressed and released.
+    p.Click("WhiteBalanceManual");
+    p.Sent(100);
+    QTest::mousePress(p.Find<QWidget>("WhiteBalanceRU"), Qt::LeftButton);
+    EXPECT_EQ(p.Sent(100), Texts{"cWR"});
+    QTest::mouseRelease(p.Find<QWidget>("WhiteBalanceRU"), Qt::LeftButton);
+    EXPECT_EQ(p.Sent(100), Texts{"cWQ"});
 }
 
-TEST(DayNightPanel, LineLock)
+TEST(DayNightPanel, LineLockAndThePhaseRange)
 {
     DayNightFixture p;
     p.Sent(600);
     p.Answer("cp0");
     EXPECT_TRUE(p.Find<QCheckBox>("Crystal")->isChecked());
     EXPECT_FALSE(p.Find<QSpinBox>("Phase")->isEnabled());
-    EXPECT_FALSE(p.panel->initialising());
+    p.Click("StatusQuery");
+    p.Sent(100);
     p.Answer("cp4");
     EXPECT_EQ(p.Find<QSpinBox>("Phase")->value(), 3);
     EXPECT_FALSE(p.Find<QCheckBox>("Crystal")->isChecked());
     EXPECT_TRUE(p.Find<QSpinBox>("Phase")->isEnabled());
-    p.Find<QSpinBox>("Phase")->setValue(5);
+    p.Type("Phase", "5");
     EXPECT_EQ(p.Sent(100), Texts{"Lp6"});
-    QTest::mouseClick(p.Find<QCheckBox>("Crystal"), Qt::LeftButton, {}, QPoint(6, 6));
+    // A phase outside 0-5 gets the toolkit's range message and is not sent.
+    p.Type("Phase", "7");
+    QTest::keyClick(p.Find<QSpinBox>("Phase"), Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(p.t.prompter.shown.empty());
+    EXPECT_EQ(p.t.prompter.shown.back().text, "Please enter an integer between 0 and 5.");
+    EXPECT_EQ(p.Find<QSpinBox>("Phase")->value(), 5);
+    EXPECT_TRUE(p.Sent(100).empty());
+    p.Click("Crystal");
     EXPECT_EQ(p.Sent(100), Texts{"Lp0"});
+    EXPECT_FALSE(p.Find<QSpinBox>("Phase")->isEnabled());
+    // Enter moves the focus on; it never closes the panel.
+    p.Find<QComboBox>("Shutter")->setFocus();
+    QTest::keyClick(p.Find<QComboBox>("Shutter"), Qt::Key_Return);
+    EXPECT_TRUE(p.panel->isVisible());
 }
 
-TEST(DayNightPanel, JavelinDayNightRecords)
+TEST(DayNightPanel, JavelinDayNightRecordsAndStatusBits)
 {
     DayNightFixture p(3);
+    const Bytes mono{0xFF, 0x08, 7, 6, 0, 1, 0, 0, 0x03, 0x00};
     // The first status request is the Javelin status record.
-    p.t->clock.Advance(510);
-    ASSERT_FALSE(p.t->line.written.empty());
-    EXPECT_EQ(p.t->line.written[0][3], 3);
-    p.t->line.written.clear();
-    p.t->console->link().linkReady = true;
-    p.t->console->link().linkFree = true;
-    // Color then Mono: two identical records.
-    QTest::mouseClick(p.Find<QAbstractButton>("DayNightColor"), Qt::LeftButton);
-    p.t->clock.Advance(6);
-    p.t->console->link().linkReady = true;
-    p.t->console->link().linkFree = true;
-    QTest::mouseClick(p.Find<QAbstractButton>("DayNightMono"), Qt::LeftButton);
-    p.t->clock.Advance(6);
-    ASSERT_EQ(p.t->line.written.size(), 2u);
-    EXPECT_EQ(p.t->line.written[0], p.t->line.written[1]);
-    EXPECT_EQ(p.t->line.written[0][6], 0x02);
-    // Binary status: bit 0 set, both bits: Mono.
-    p.t->console->replyFlags().panelReplyPending = true;
-    p.t->line.Inject({0xFF, 0x08, 7, 6, 0, 1, 0, 0, 0x03, 0x00});
-    EXPECT_EQ(p.panel->members().dayNight, 2);
-    EXPECT_TRUE(p.Find<QWidget>("DayNightMono")->isEnabled());
+    p.t.clock.Advance(510);
+    ASSERT_EQ(p.t.line.written.size(), 1u);
+    EXPECT_EQ(p.t.line.written[0][3], 3);
+    p.t.line.written.clear();
+    p.t.line.Inject(mono);
+    EXPECT_TRUE(p.Find<QAbstractButton>("DayNightCntrlMono")->isChecked());
+    EXPECT_FALSE(p.Find<QWidget>("SetBaud4800")->isEnabled());
+    EXPECT_FALSE(p.Find<QWidget>("WhiteBalanceAutoNormal")->isEnabled());
+    // Color then Mono: the same record each time, one per answer.
+    p.Click("DayNightCntrlColor");
+    p.t.clock.Advance(6);
+    p.t.line.Inject(mono);
+    p.Click("DayNightCntrlMono");
+    p.t.clock.Advance(6);
+    ASSERT_EQ(p.t.line.written.size(), 2u);
+    EXPECT_EQ(p.t.line.written[0], p.t.line.written[1]);
+    EXPECT_EQ(p.t.line.written[0][6], 0x02);
+    // Bit 0 clear: Auto, and neither Color nor Mono may be chosen.
+    p.t.line.Inject({0xFF, 0x08, 7, 6, 0, 1, 0, 0, 0x00, 0x00});
+    EXPECT_TRUE(p.Find<QAbstractButton>("DayNightCntrlAuto")->isChecked());
+    EXPECT_FALSE(p.Find<QWidget>("DayNightCntrlColor")->isEnabled());
+    EXPECT_FALSE(p.Find<QWidget>("DayNightCntrlMono")->isEnabled());
+}
+
+// Closing the panel while its reply is outstanding must not hold the
+// console's next request.
+TEST(DayNightPanel, ClosingWithAReplyOutstandingReleasesTheLink)
+{
+    TestConsole t(DayNightCamera());
+    Settle(t);
+    t.modal.steps.push_back([&](QDialog&) {
+        t.clock.Advance(600); // the panel's status request goes and is not answered
+        EXPECT_FALSE(t.line.written.empty());
+        t.line.written.clear();
+        return QDialog::Accepted;
+    });
+    QTest::mouseClick(static_cast<QAbstractButton*>(t.console->control(ConsoleControl::DspStatus)), Qt::LeftButton);
+    ASSERT_EQ(t.modal.titles, Texts{"Day/Night DSP Camera Control"});
+    EXPECT_EQ(TextsOf(Follow(t, 100)), Texts{"cDS"}) << "the console's status request after the panel";
+    EXPECT_FALSE(t.console->replyFlags().panelReplyPending);
 }
