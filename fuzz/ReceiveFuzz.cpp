@@ -1,5 +1,7 @@
 // Feeds arbitrary line bytes through reply assembly, the receive text, the
-// routing of each reply and the console's reply decoders.
+// routing of each reply, the console's reply decoders and, for replies
+// routed to a window, the windows' codecs.
+#include "PanelCodecs.h"
 #include "ReceiveStateMachine.h"
 #include "ReplyFields.h"
 #include "ReplyRouting.h"
@@ -13,8 +15,10 @@ void Decode(const uint8_t* frame, size_t length, const ReplyContext& context, in
 {
     const ReplyRoute route = RouteReply(frame, length, context);
     for (int i = 0; i < route.count; ++i) {
-        if (route.steps[i].target != ReplyStep::Target::Console)
+        if (route.steps[i].target != ReplyStep::Target::Console) {
+            DecodeWithPanelCodecs(frame, length);
             continue;
+        }
         switch (route.steps[i].decoder) {
         case ConsoleDecoder::Address: (void)DecodeAddressReply(frame, length, protocol); break;
         case ConsoleDecoder::Status: (void)DecodeStatusFields(frame, length, kStatusReplyOffsets); break;

@@ -1,0 +1,20 @@
+#include "PanelCodecs.h"
+
+#include "DayNightCodec.h"
+#include "Dsp7100Codec.h"
+
+void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
+{
+    // Each codec starts from its window's opening values, as a new window would.
+    {
+        DayNightMembers m;
+        (void)DecodeDayNightReply(frame, length, false, m);
+        DayNightMembers j;
+        (void)DecodeDayNightReply(frame, length, true, j);
+    }
+    {
+        Dsp7100Members m;
+        (void)DecodeDsp7100Reply(frame, length, m);
+    }
+    // Further windows' codecs join here, one block each.
+}
