@@ -30,7 +30,7 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     QCommandLineOption portOption(QStringLiteral("port"),
-                                  QStringLiteral("Serial device to use for this run (not stored)."),
+                                  QStringLiteral("Serial device to use for this run (not stored), or tcp://host:port or rfc2217://host:port of a serial device server."),
                                   QStringLiteral("PATH"));
     QCommandLineOption simulateOption(QStringLiteral("simulate"),
                                       QStringLiteral("Drive a built-in simulated camera at address 1."));

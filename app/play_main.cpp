@@ -5,6 +5,7 @@
 #include "CommandLogPlayer.h"
 #include "ConsoleTimerIds.h"
 #include "Prompter.h"
+#include "PortNames.h"
 #include "PtyHost.h"
 #include "QtTimers.h"
 #include "ReceiveStateMachine.h"
@@ -149,7 +150,7 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The recorded log."));
-    QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Serial device of the camera line."),
+    QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Serial device of the camera line, or tcp://host:port or rfc2217://host:port of a serial device server."),
                                   QStringLiteral("PATH"));
     QCommandLineOption simulateOption(QStringLiteral("simulate"),
                                       QStringLiteral("Play against a built-in simulated camera."));
@@ -218,7 +219,7 @@ int main(int argc, char* argv[])
     p.dataBits = 8;
     p.stopBits = 1;
     if (!port.OpenPort(&runner, p) || !port.StartMonitoring()) {
-        std::fprintf(stderr, "pivora-play: Port %s does not exist!\n", device.c_str());
+        std::fprintf(stderr, "pivora-play: %s\n", PortMissingMessage(1, device).c_str());
         return kCannotPlay;
     }
     if (!runner.Start(std::move(parse.records)))

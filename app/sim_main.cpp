@@ -2,8 +2,10 @@
 #include "PtyHost.h"
 #include "SimulatedCamera.h"
 #include "SteadyClock.h"
+#include "TcpHost.h"
 
 #include <csignal>
+#include <functional>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,7 +20,8 @@ void Usage(FILE* out)
 {
     std::fprintf(out,
                  "Usage: pivora-sim [options]\n"
-                 "Runs a simulated camera receiver on a pseudo-terminal and prints its path.\n\n"
+                 "Runs a simulated camera receiver on a pseudo-terminal and prints its path,\n"
+                 "or behind a TCP port on the loopback address and prints its address.\n\n"
                  "  --address N     camera address (default 1)\n"
                  "  --mode M        frame mode of the replies: 0 (02..03 frames) or 1 (F8 frames, default)\n"
                  "  --rx-type N     receiver type (default 5)\n"
@@ -26,6 +29,7 @@ void Usage(FILE* out)
                  "  --protocol N    protocol number, for the status bits of Javelin answers (default 0)\n"
                  "  --silent        acknowledge nothing\n"
                  "  --delay MS      answer MS milliseconds late\n"
+                 "  --tcp PORT      serve on 127.0.0.1:PORT (raw TCP, as a serial device server)\n"
                  "  --quiet         do not print the received commands\n"
                  "  --help          this text\n");
 }
@@ -63,6 +67,7 @@ int main(int argc, char* argv[])
     SimOptions options;
     bool silent = false, quiet = false;
     int delay = 0;
+    int tcpPort = -1;
     for (int i = 1; i < argc; ++i) {
         const char* a = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : "";
@@ -88,6 +93,8 @@ int main(int argc, char* argv[])
             target = &options.protocol;
         } else if (!std::strcmp(a, "--delay")) {
             target = &delay;
+        } else if (!std::strcmp(a, "--tcp")) {
+            target = &tcpPort;
         }
         if (!target || !ParseInt(value, target)) {
             std::fprintf(stderr, "pivora-sim: bad option or value: %s %s\n", a, value);
@@ -101,26 +108,35 @@ int main(int argc, char* argv[])
     SimulatedCamera device(clock, options);
     device.SetSilent(silent);
     device.SetReplyDelay(static_cast<uint32_t>(delay));
-    PtyHost host;
-    if (!host.Start(device)) {
-        std::fprintf(stderr, "pivora-sim: %s\n", host.error().c_str());
+    PtyHost pty;
+    TcpHost tcp;
+    const bool onTcp = tcpPort >= 0;
+    if (onTcp ? !tcp.Start(device, tcpPort) : !pty.Start(device)) {
+        std::fprintf(stderr, "pivora-sim: %s\n", onTcp ? tcp.error().c_str() : pty.error().c_str());
         return 1;
     }
     std::signal(SIGINT, RequestStop);
     std::signal(SIGTERM, RequestStop);
-    std::printf("%s\n", host.path().c_str());
+    std::printf("%s\n", onTcp ? tcp.url().c_str() : pty.path().c_str());
     std::fflush(stdout);
+    auto withDevice = [&](const std::function<void(SimulatedReceiver&)>& f) {
+        if (onTcp)
+            tcp.WithDevice(f);
+        else
+            pty.WithDevice(f);
+    };
 
     size_t shown = 0;
     while (!stopRequested) {
         usleep(20000);
         if (quiet)
             continue;
-        host.WithDevice([&](SimulatedReceiver& d) {
+        withDevice([&](SimulatedReceiver& d) {
             for (; shown < d.received().size(); ++shown)
                 PrintFrame(d.received()[shown].frame);
         });
     }
-    host.Stop();
+    tcp.Stop();
+    pty.Stop();
     return 0;
 }

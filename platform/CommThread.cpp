@@ -1,10 +1,12 @@
 #include "CommThread.h"
 
+#include "NetLine.h"
+
 #include <QSerialPort>
 #include <QTimer>
 
 // Lives in the comm thread; every use of the QSerialPort happens here.
-class CommWorker : public QObject {
+class CommWorker : public LineWorker {
 public:
     CommWorker(CommThread& thread, QSerialPort& port) : thread_(thread), port_(port)
     {
@@ -39,7 +41,7 @@ public:
         return true;
     }
 
-    void Write(const QByteArray& frame)
+    void Write(const QByteArray& frame) override
     {
         if (!port_.isOpen())
             return;
@@ -50,13 +52,13 @@ public:
     }
 
     // Lets every frame already handed over reach the line.
-    void Flush()
+    void Flush() override
     {
         while (port_.isOpen() && port_.bytesToWrite() > 0 && port_.waitForBytesWritten(1000)) {
         }
     }
 
-    void Purge()
+    void Purge() override
     {
         if (port_.isOpen())
             port_.clear(QSerialPort::Input);
@@ -66,7 +68,7 @@ private:
     void Drain()
     {
         const QByteArray bytes = port_.readAll();
-        if (!thread_.delivering_)
+        if (!thread_.Delivering())
             return;
         for (char c : bytes)
             emit thread_.RxByte(static_cast<unsigned char>(c));
@@ -138,6 +140,18 @@ bool CommThread::WaitOpened()
 
 void CommThread::run()
 {
+    if (const std::optional<NetEndpoint> endpoint = ParseNetDevice(parameters_.device)) {
+        NetWorker worker(*this, *endpoint, parameters_);
+        if (!worker.Connect(3000)) {
+            opened_.set_value(false);
+            return;
+        }
+        worker_ = &worker;
+        opened_.set_value(true);
+        exec();
+        worker_ = nullptr;
+        return;
+    }
     QSerialPort port;
     port.setPortName(QString::fromStdString(parameters_.device));
     if (!port.open(QIODevice::ReadWrite)) {
@@ -155,13 +169,13 @@ void CommThread::run()
 
 void CommThread::Write(const QByteArray& frame)
 {
-    if (CommWorker* w = worker_.load())
+    if (LineWorker* w = worker_.load())
         QMetaObject::invokeMethod(w, [w, frame] { w->Write(frame); }, Qt::QueuedConnection);
 }
 
 void CommThread::BeginDelivery()
 {
-    if (CommWorker* w = worker_.load())
+    if (LineWorker* w = worker_.load())
         QMetaObject::invokeMethod(
             w,
             [this, w] {
@@ -176,7 +190,7 @@ void CommThread::Shutdown()
     if (!isRunning())
         return;
     // Queued behind any frames still waiting, so those are written first.
-    if (CommWorker* w = worker_.load())
+    if (LineWorker* w = worker_.load())
         QMetaObject::invokeMethod(
             w,
             [this, w] {

@@ -6,10 +6,12 @@
 #include <atomic>
 #include <future>
 
-class CommWorker;
+class LineWorker;
 
-// The port's thread: owns the QSerialPort, performs every write (input
-// purged first) and reads every byte, handing each one over as RxByte.
+// The port's thread: owns the line (a QSerialPort, or a socket to a serial
+// device server for "tcp://" and "rfc2217://" devices), performs every
+// write (input purged first) and reads every byte, handing each one over
+// as RxByte.
 class CommThread : public QThread {
     Q_OBJECT
 public:
@@ -24,6 +26,7 @@ public:
     void BeginDelivery();
     // Stops the thread and closes the device.
     void Shutdown();
+    bool Delivering() const { return delivering_; }
 
 signals:
     void RxByte(int byte);
@@ -34,10 +37,10 @@ protected:
     void run() override;
 
 private:
-    friend class CommWorker;
+    friend class LineWorker;
     LineParameters parameters_;
     std::promise<bool> opened_;
     std::future<bool> openedResult_;
-    std::atomic<CommWorker*> worker_{nullptr};
+    std::atomic<LineWorker*> worker_{nullptr};
     std::atomic<bool> delivering_{false};
 };

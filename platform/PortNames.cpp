@@ -16,6 +16,8 @@ std::string PortDeviceName(int port, const std::string& portName, const std::str
 
 std::string PortMissingMessage(int port, const std::string& device)
 {
+    if (device.rfind("tcp://", 0) == 0 || device.rfind("rfc2217://", 0) == 0)
+        return "Cannot connect to " + device + "!";
 #ifdef _WIN32
     if (device == "COM" + std::to_string(port))
         return "Port COM" + std::to_string(port) + " does not exist!";

@@ -1,11 +1,14 @@
 #include "PtyHost.h"
 
+#include "HostIo.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
+#include <utility>
 
 PtyHost::PtyHost() = default;
 
@@ -62,6 +65,29 @@ void PtyHost::Stop()
     device_ = nullptr;
 }
 
+int PtyHost::LineSpeed() const
+{
+    termios t{};
+    if (slave_ < 0 || tcgetattr(slave_, &t) != 0)
+        return 0;
+    static const std::pair<speed_t, int> kSpeeds[] = {
+        {B1200, 1200},   {B2400, 2400},   {B4800, 4800},   {B9600, 9600},     {B19200, 19200},
+        {B38400, 38400}, {B57600, 57600}, {B115200, 115200}, {B230400, 230400}};
+    const speed_t s = cfgetospeed(&t);
+    for (auto [code, baud] : kSpeeds)
+        if (code == s)
+            return baud;
+    return 0;
+}
+
+char PtyHost::LineParity() const
+{
+    termios t{};
+    if (slave_ < 0 || tcgetattr(slave_, &t) != 0 || !(t.c_cflag & PARENB))
+        return 'N';
+    return (t.c_cflag & PARODD) ? 'O' : 'E';
+}
+
 void PtyHost::WithDevice(const std::function<void(SimulatedReceiver&)>& f)
 {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -71,37 +97,9 @@ void PtyHost::WithDevice(const std::function<void(SimulatedReceiver&)>& f)
 
 void PtyHost::Serve()
 {
-    uint8_t in[256];
-    uint8_t out[256];
     while (running_) {
-        pollfd p{master_, POLLIN, 0};
-        poll(&p, 1, 2);
-        if (p.revents & POLLIN) {
-            const ssize_t n = read(master_, in, sizeof in);
-            if (n > 0) {
-                std::lock_guard<std::mutex> lock(mutex_);
-                for (ssize_t i = 0; i < n; ++i)
-                    device_->Receive(in[i]);
-            }
-        }
-        for (;;) {
-            size_t n;
-            {
-                std::lock_guard<std::mutex> lock(mutex_);
-                n = device_->TakeOutput(out, sizeof out);
-            }
-            if (n == 0)
-                break;
-            size_t done = 0;
-            while (done < n && running_) {
-                const ssize_t w = write(master_, out + done, n - done);
-                if (w > 0)
-                    done += static_cast<size_t>(w);
-                else if (w < 0 && errno != EAGAIN && errno != EINTR)
-                    break;
-                else
-                    poll(nullptr, 0, 1);
-            }
-        }
+        // A terminal whose far end closes stays: the console may open it again.
+        if (!ServeDeviceOnce(master_, *device_, mutex_, running_, 2))
+            poll(nullptr, 0, 2);
     }
 }

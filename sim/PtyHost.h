@@ -26,6 +26,11 @@ public:
     const std::string& path() const { return path_; }
     const std::string& error() const { return error_; }
 
+    // The terminal's line settings as its other end last set them (a
+    // serial device server sets them from what its client asked for).
+    int LineSpeed() const;
+    char LineParity() const; // 'N', 'E' or 'O'
+
     // Runs f with the device locked against the serving thread.
     void WithDevice(const std::function<void(SimulatedReceiver&)>& f);
 
