@@ -167,6 +167,7 @@ QWidget* SetupDialog::BuildLinkColumn()
     c_.port = List(column, "Port", "Port");
     Row(top, column, "Port", c_.port);
     v->addLayout(top);
+    v->addWidget(BuildNetworkRow(column));
 
     QGroupBox* baud = Group(column, "Baud Rate", "BaudRate");
     auto* baudGrid = new QGridLayout(baud);
@@ -398,6 +399,14 @@ void SetupDialog::FillPortList()
     c_.port->clear();
     for (const std::string& name : ports_)
         c_.port->addItem(QString::fromStdString(name));
+    c_.port->addItem(QStringLiteral("Network"));
+    if (NetworkChosen()) {
+        m_.portIndex = static_cast<int>(ports_.size());
+        c_.port->setCurrentIndex(m_.portIndex);
+        ShowNetworkRow();
+        return;
+    }
+    ShowNetworkRow();
     const int selected = InitialPortSelection(ports_, m_.portName, m_.portIndex);
     c_.port->setCurrentIndex(selected);
     // Nothing selected: the stored index, number and name stay as they were.
@@ -431,6 +440,11 @@ SetupValues SetupDialog::values() const
 void SetupDialog::accept()
 {
     TakeControls();
+    if (c_.port->currentIndex() == static_cast<int>(ports_.size()) && c_.networkHost->text().trimmed().isEmpty()) {
+        prompter_.ShowMessage("Please enter the host name or address of the serial device server.", ApplicationTitle());
+        c_.networkHost->setFocus();
+        return;
+    }
     // A disabled box cannot be corrected, so only an enabled one is checked.
     if (c_.lcuAddress->isEnabled()) {
         bool ok = false;

@@ -18,6 +18,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -98,6 +99,12 @@ private:
     QWidget* BuildLcuColumn();
     void Open(const SetupValues& in);
     void FillPortList();
+    // The "Network" entry: a serial device server by host and TCP port (SetupNetwork.cpp).
+    QWidget* BuildNetworkRow(QWidget* parent);
+    void ConnectNetworkRow();
+    bool NetworkChosen();
+    void ShowNetworkRow();
+    void TakeNetworkRow();
 
     // Controls and sending (SetupDialogCommands.cpp).
     void Connect();
@@ -143,6 +150,11 @@ private:
 
     struct Controls {
         QComboBox* port = nullptr;
+        QWidget* network = nullptr;
+        QLineEdit* networkHost = nullptr;
+        QSpinBox* networkPort = nullptr;
+        QCheckBox* rfc2217 = nullptr;
+        QLabel* networkNote = nullptr;
         QButtonGroup* baud = nullptr;
         QPushButton* setBaud = nullptr;
         QButtonGroup* mode = nullptr;

@@ -83,12 +83,16 @@ void SetupDialog::Connect()
     auto chosen = [this](QComboBox* l, auto handler) { connect(l, &QComboBox::currentIndexChanged, this, handler); };
 
     chosen(c_.port, [this](int i) {
+        ShowNetworkRow();
+        if (i == static_cast<int>(ports_.size()))
+            TakeNetworkRow();
         if (i < 0 || i >= static_cast<int>(ports_.size()))
             return;
         m_.portIndex = i;
         m_.port = PortNumberForEntry(ports_[i], i);
         m_.portName = ports_[i];
     });
+    ConnectNetworkRow();
     connect(c_.baud, &QButtonGroup::idClicked, this, [this](int id) { m_.baudIndex = id; });
     clicked(c_.setBaud, [this] { OnSetBaud(); });
     clicked(c_.fixedPt, [this] { SetPtKind(0, true); });

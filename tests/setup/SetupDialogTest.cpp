@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTest>
@@ -277,7 +278,8 @@ TEST(SetupDialog, PortListSelectsByNameThenIndex)
     EXPECT_EQ(gone.dialog->values().portName, "/dev/ttyACM3");
 
     OpenSetup none(In(5), {});
-    EXPECT_EQ(none.Find<QComboBox>("Port")->count(), 0);
+    EXPECT_EQ(none.Find<QComboBox>("Port")->count(), 1) << "only the \"Network\" entry";
+    EXPECT_EQ(none.Find<QComboBox>("Port")->currentIndex(), -1);
     EXPECT_EQ(none.dialog->values().port, 1);
 }
 
@@ -557,4 +559,48 @@ TEST(SetupDialog, Screenshot)
         const QString path = folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
         EXPECT_TRUE(s.dialog->grab().save(path)) << path.toStdString();
     }
+}
+
+// The "Network" entry: a serial device server by host and TCP port.
+TEST(SetupDialog, NetworkEntryNamesTheDeviceServerAndSaysWhatRawTcpCannotCarry)
+{
+    SetupFixture s;
+    s.dialog->activateWindow();
+    auto* port = s.Find<QComboBox>("Port");
+    ASSERT_EQ(port->count(), 3);
+    EXPECT_EQ(port->itemText(2).toStdString(), "Network");
+    EXPECT_FALSE(s.Find<QWidget>("NetworkHost")->isVisible());
+    port->setCurrentIndex(2);
+    EXPECT_TRUE(s.Find<QWidget>("NetworkHost")->isVisible());
+    EXPECT_TRUE(s.Find<QLabel>("NetworkNote")->text().startsWith(QStringLiteral("Raw TCP")));
+
+    // No host: OK says so and keeps the dialog open.
+    s.dialog->accept();
+    ASSERT_FALSE(s.prompter.shown.empty());
+    EXPECT_EQ(s.prompter.shown.back().text, "Please enter the host name or address of the serial device server.");
+    EXPECT_TRUE(s.dialog->isVisible());
+
+    auto* host = s.Find<QLineEdit>("NetworkHost");
+    host->setFocus();
+    QTest::keyClicks(host, "ser2net.local");
+    auto* tcpPort = s.Find<QSpinBox>("NetworkPort");
+    tcpPort->setFocus();
+    tcpPort->selectAll();
+    QTest::keyClicks(tcpPort, "7001");
+    EXPECT_EQ(s.dialog->values().portName, "tcp://ser2net.local:7001");
+    QTest::mouseClick(s.Find<QCheckBox>("Rfc2217"), Qt::LeftButton, {}, QPoint(4, 4));
+    EXPECT_EQ(s.dialog->values().portName, "rfc2217://ser2net.local:7001");
+    EXPECT_FALSE(s.Find<QLabel>("NetworkNote")->text().startsWith(QStringLiteral("Raw TCP")));
+    EXPECT_EQ(s.dialog->values().portIndex, 2);
+
+    // Opened again with that name: the entry and its boxes show it.
+    SetupValues in = In(5);
+    in.portName = "rfc2217://ser2net.local:7001";
+    in.portIndex = 0;
+    SetupFixture again(in);
+    EXPECT_EQ(again.Find<QComboBox>("Port")->currentText().toStdString(), "Network");
+    EXPECT_EQ(again.Find<QLineEdit>("NetworkHost")->text().toStdString(), "ser2net.local");
+    EXPECT_EQ(again.Find<QSpinBox>("NetworkPort")->value(), 7001);
+    EXPECT_TRUE(again.Find<QCheckBox>("Rfc2217")->isChecked());
+    EXPECT_EQ(again.dialog->values().portName, "rfc2217://ser2net.local:7001");
 }
