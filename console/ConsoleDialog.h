@@ -93,6 +93,7 @@ public:
     Prompter& prompter() override { return services_.prompter; }
     DataFolder& dataFolder() override { return services_.data; }
     int protocol() const override { return settings_.protocol; }
+    void OpenPrivacyZones(QWidget* over) override;
     Timers& timers() { return *timers_; }
     ConsoleSettings& settings() { return settings_; }
     ConsoleServices& services() { return services_; }

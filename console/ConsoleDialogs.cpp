@@ -10,6 +10,7 @@
 #include "ModalRunner.h"
 #include "PTControl.h"
 #include "PortNames.h"
+#include "PrivacyZoneDialog.h"
 #include "PlaceholderDialog.h"
 #include "SerialPort.h"
 #include "SettingsStore.h"
@@ -258,6 +259,14 @@ void ConsoleDialog::OnDspStatus()
         RunPlaceholder(QString::fromLatin1(DspPanelTitle(panel)));
     }
     AfterPanelClosed();
+}
+
+// Opened from the Day/Night panel, which stays open behind it. The pad in
+// the dialog runs at the console's pan and tilt speeds.
+void ConsoleDialog::OpenPrivacyZones(QWidget* over)
+{
+    PrivacyZoneDialog dialog(*this, settings_.panSpeed, settings_.tiltSpeed, over ? over : this);
+    RunFeaturePanel(dialog, ReplyWindow::PrivacyZone, false);
 }
 
 // A feature panel opens, takes the replies routed to it while it runs,

@@ -1,5 +1,7 @@
 #include "ReplyRouting.h"
 
+#include "ReplyFields.h"
+
 #include <algorithm>
 #include <initializer_list>
 
@@ -48,13 +50,32 @@ bool ToWaiting(ReplyRoute& route, const ReplyContext& c, ReplyWindow window, boo
 
 constexpr std::initializer_list<int> kDayNightCameras = {3, 6, 7, 11, 15, 16, 18};
 
-void RouteC(ReplyRoute& r, uint8_t sub, const ReplyContext& c)
+// The privacy zone dialog's zone status, colour and size replies: "cs"
+// and the item letter 'Z', 'C', 'h' or 'v'. They mean nothing to anyone
+// else, so the open dialog takes them whether or not it still waits.
+bool ToPrivacyZone(ReplyRoute& r, const uint8_t* frame, size_t length, const ReplyContext& c)
 {
+    if (!c.IsOpen(ReplyWindow::PrivacyZone) || ReplyTextEnd(frame, length) < 5 || frame[3] != 's')
+        return false;
+    const uint8_t item = frame[4];
+    if (item != 'Z' && item != 'C' && item != 'h' && item != 'v')
+        return false;
+    r.Add(Window(ReplyWindow::PrivacyZone));
+    if (c.flags.privacyReplyPending)
+        r.clears = PendingFlag::Privacy;
+    return true;
+}
+
+void RouteC(ReplyRoute& r, const uint8_t* frame, size_t length, const ReplyContext& c)
+{
+    const uint8_t sub = length > 3 ? frame[3] : 0;
     if (sub == 'P') {
         if (!ToWaiting(r, c, ReplyWindow::PrivacyZone, c.flags.privacyReplyPending, PendingFlag::Privacy))
             r.Add(Console(ConsoleDecoder::Position));
         return;
     }
+    if (ToPrivacyZone(r, frame, length, c))
+        return;
     if (sub == 'V' && ToWaiting(r, c, ReplyWindow::DayNight, c.flags.panelReplyPending, PendingFlag::Panel))
         return;
     const int cam = c.cameraType;
@@ -157,7 +178,7 @@ ReplyRoute RouteReply(const uint8_t* frame, size_t length, const ReplyContext& c
         }
         break;
     case 'c':
-        RouteC(r, sub, c);
+        RouteC(r, frame, length, c);
         break;
     case 'd':
         if (!ToOpen(r, c, ReplyWindow::Setup) &&

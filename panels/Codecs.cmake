@@ -5,6 +5,7 @@ add_library(pivora_panel_codecs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Dsp7100Codec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Encoders.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PresetFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PrivacyZoneCodec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReplyView.cpp
 )
 target_include_directories(pivora_panel_codecs PUBLIC ${CMAKE_CURRENT_LIST_DIR})

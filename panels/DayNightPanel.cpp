@@ -10,6 +10,7 @@
 
 namespace {
 constexpr int kJavelin408R = 3;
+constexpr int kJavelinEr3487d = 9;
 
 SendPolicy Policy()
 {
@@ -127,7 +128,12 @@ DayNightPanel::DayNightPanel(PanelHost& host, QWidget* parent)
             .button("23X_N WB PATCH", Encoder()).disabled()
             .button("Undo 23X_N WB PATCH", Encoder()).disabled()
         .group("Privacy Zones Setup", 1)
-            .button("Setup", Encoder()).disabled().name("PrivacySetup")
+            .button("Setup", [this] { OnPrivacySetup(); })
+                .enabledWhen([this] {
+                    const int protocol = this->host().protocol();
+                    return protocol != kJavelin408R && protocol != kJavelinEr3487d;
+                })
+                .name("PrivacySetup")
         .group(QString(), 1)
             .button("Status ?", Fixed("cDS")).name("StatusQuery")
             .button("Close", [this] { accept(); });
@@ -192,6 +198,20 @@ void DayNightPanel::OnZoomPositionSet()
     m_.zoomPosition = text.toLatin1().toStdString();
     Show();
     Enqueue("cV" + m_.zoomPosition);
+}
+
+// The privacy zone dialog queues on the same command queue with its own
+// pump and reply flag. While it is open this panel's timers rest: its pump
+// would send the dialog's commands under this panel's flag, and a request
+// of its own (newest wins) would drop what the dialog queued. A link still
+// waiting for this panel's answer is released. Afterwards the pump runs
+// again, so nothing left in the queue stays there.
+void DayNightPanel::OnPrivacySetup()
+{
+    PanelClosed();
+    pump().Close();
+    host().OpenPrivacyZones(this);
+    pump().StartPump();
 }
 
 void DayNightPanel::OnPanelReply(const uint8_t* frame, size_t length)

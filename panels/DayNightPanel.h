@@ -30,6 +30,7 @@ private:
     bool Javelin() const;
     void OnDayNightJavelin();
     void OnZoomPositionSet();
+    void OnPrivacySetup();
     void ShowJavelinLimits();
 
     DayNightMembers m_;

@@ -20,6 +20,7 @@ void FeaturePanel::Open()
         Fill();
         form_.Show();
     }
+    Opened();
     if (pump_.policy().statusMs >= 0)
         timers_->Start(pump_.policy().statusTimer, pump_.policy().statusMs);
 }

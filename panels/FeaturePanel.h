@@ -56,6 +56,9 @@ public:
 
 protected:
     virtual void Fill() {}
+    // Runs once the controls are filled (filling over, so it may queue),
+    // before the first status request is timed.
+    virtual void Opened() {}
     virtual void RequestStatus() {}
     virtual void OnPanelReply(const uint8_t* frame, size_t length) = 0;
     // Timers of the panel's own (the pump's and the status timer excepted).

@@ -4,6 +4,7 @@ class CommandLink;
 class DataFolder;
 class JavelinCommandBuilder;
 class Prompter;
+class QWidget;
 class TimerFactory;
 struct ReplyFlags;
 
@@ -19,4 +20,7 @@ public:
     virtual Prompter& prompter() = 0;
     virtual DataFolder& dataFolder() = 0;
     virtual int protocol() const = 0;
+    // Opens the "Screen Privacy Zone Setup" dialog over the given window
+    // and returns when it is closed; its replies reach it while it is open.
+    virtual void OpenPrivacyZones(QWidget* over) { (void)over; }
 };

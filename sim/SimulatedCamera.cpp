@@ -416,6 +416,8 @@ void SimulatedCamera::HandleText(const std::string& text)
             Reply(reply);
         return;
     }
+    if (HandlePrivacy(text))
+        return;
     if (text == "P?")
         Reply(HexReply('P', kPan, kTilt));
     else if (text == "V?")
@@ -683,6 +685,22 @@ bool SimulatedCamera::HandleDsp(const std::string& text)
         static constexpr const char* kAccepted[] = {"cWR", "cWr", "cWB", "cWb", "cWQ", "cBi", "cBd", "cBs", "cBf"};
         return std::any_of(std::begin(kAccepted), std::end(kAccepted), [&](const char* a) { return text == a; });
     }
+    return true;
+}
+
+bool SimulatedCamera::HandlePrivacy(const std::string& text)
+{
+    static constexpr int kDayNightCameras[] = {3, 6, 7, 11, 15, 16, 18};
+    if (std::find(std::begin(kDayNightCameras), std::end(kDayNightCameras), options().cameraType) ==
+        std::end(kDayNightCameras))
+        return false;
+    const SimPrivacyZones::Result r = privacy_.Handle(text, {state_.pan, state_.tilt});
+    if (!r.handled)
+        return false;
+    if (r.moveTo)
+        MoveTo(HexFromDecimal(WrapTenths(r.moveTo->pan)), HexFromDecimal(std::clamp(r.moveTo->tilt, 0, 3599)), -1, -1);
+    if (!r.reply.empty())
+        Reply(r.reply);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "SimDsp7100.h"
+#include "SimPrivacyZones.h"
 #include "SimulatedReceiver.h"
 
 #include <array>
@@ -15,7 +16,8 @@
 // "V?" (pan/tilt and zoom/focus as three hex digits each), "cdS" (a preset
 // name), "mss" and "mRS" (video source and reversal), the focus report
 // after "cFM" and "cFA", the Day/Night DSP settings ("cAS", "cES", "cEFS",
-// "cZmS", "cVS", "cGS", "cWLS", "cWSDS", "cWSNS") and a binary status frame
+// "cZmS", "cVS", "cGS", "cWLS", "cWSDS", "cWSNS"), the privacy zones of the
+// day/night camera types (see SimPrivacyZones) and a binary status frame
 // for every Javelin record.
 //
 // Motion is worked out from the clock whenever a frame arrives (or Update()
@@ -100,6 +102,8 @@ public:
     SetupState& setup() { return setup_; }
     // The DSP 7100 camera (camera type 1) answers its panel's queries.
     SimDsp7100& dsp7100() { return dsp7100_; }
+    // The day/night camera types (3, 6, 7, 11, 15, 16, 18) keep privacy zones.
+    SimPrivacyZones& privacyZones() { return privacy_; }
 
     struct Preset {
         bool stored = false;
@@ -137,6 +141,7 @@ private:
     bool HandlePosition(const std::string& text);
     bool HandleTour(const std::string& text);
     bool HandleDsp(const std::string& text);
+    bool HandlePrivacy(const std::string& text);
     bool HandleSetup(const std::string& text);
     void HandleRecord(const std::string& record);
     std::string AddressReply() const;
@@ -159,6 +164,7 @@ private:
     State state_;
     SetupState setup_;
     SimDsp7100 dsp7100_;
+    SimPrivacyZones privacy_;
     std::array<Preset, kPresetCount> presets_;
     int lastPreset_ = 0;
     double position_[kAxes] = {};

@@ -57,6 +57,12 @@ void PTControl::PlaceNudgeButtons()
     nudge_[3]->move((w - 17) / 2, h - 11);
 }
 
+void PTControl::SetNudgeButtonsVisible(bool visible)
+{
+    for (PictureButton* b : nudge_)
+        b->setVisible(visible);
+}
+
 void PTControl::SetOuterSize(int width, int height)
 {
     outerSize_ = QSize(width | 1, height | 1);

@@ -29,6 +29,8 @@ public:
     void SetProportionalMode(int mode, QColor dragColour, int panSpeedLimit, int tiltSpeedLimit);
     // The nudge buttons' commands in proportional mode depend on it.
     void SetReceiverType(int type) { receiverType_ = type; }
+    // The four nudge buttons on the pad's edges; shown unless told otherwise.
+    void SetNudgeButtonsVisible(bool visible);
 
     int proportionalMode() const { return proportionalMode_; }
     int centreBand() const { return centreBand_; }

@@ -7,6 +7,7 @@
 #include "Dsp7100Panel.h"
 #include "Lamp.h"
 #include "PlaceholderDialog.h"
+#include "PrivacyZoneDialog.h"
 #include "TestConsole.h"
 #include "TourSetupDialog.h"
 
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -127,4 +129,20 @@ TEST(Screenshots, Panels)
     Save(dayNight, "panel-daynight");
     EXPECT_LE(dayNight.width(), 1366 - 16);
     EXPECT_LE(dayNight.height(), 768 - 80);
+    dayNight.done(0);
+    PrivacyZoneDialog privacy(*t.console, 15, 15, t.console.get());
+    privacy.Open();
+    // Filled as the camera reports a zone, its longest colour name included.
+    t.console->RegisterReplyWindow(ReplyWindow::PrivacyZone, &privacy);
+    for (const char* reply : {"csZA12", "csCP=1L;0", "csh030v020"}) {
+        FakeLine::Bytes frame{0xF8, 0x01};
+        frame.insert(frame.end(), reply, reply + std::strlen(reply));
+        frame.push_back(0x80);
+        t.line.Inject(frame);
+    }
+    t.console->RegisterReplyWindow(ReplyWindow::PrivacyZone, nullptr);
+    Save(privacy, "privacy-zones");
+    EXPECT_LE(privacy.width(), 1366 - 16);
+    EXPECT_LE(privacy.height(), 768 - 80);
+    privacy.done(0);
 }

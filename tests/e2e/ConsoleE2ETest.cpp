@@ -229,6 +229,72 @@ TEST_F(SimulatedConsole, DayNightPanelWalksItsOpeningChainAndReadsBackItsChanges
     EXPECT_TRUE(readBack) << "the second opening shows the changes made in the first";
 }
 
+// Zone C programmed from the Day/Night panel's privacy dialog; the dialog
+// opened again shows zone C as the camera keeps it.
+TEST_F(SimulatedConsole, PrivacyZoneProgrammedIsShownAsTheCameraKeepsIt)
+{
+    ASSERT_TRUE(Open(SimOptions{})) << host.error();
+    PastStartup();
+    auto button = [](QDialog& d, const char* name) { return d.findChild<QAbstractButton*>(QString::fromLatin1(name)); };
+    auto list = [](QDialog& d, const char* name) { return d.findChild<QComboBox*>(QString::fromLatin1(name)); };
+    auto spin = [](QDialog& d, const char* name) { return d.findChild<QSpinBox*>(QString::fromLatin1(name)); };
+    auto zoneC = [&] {
+        SimPrivacyZones::Zone z;
+        SimPrivacyZones::Colours c;
+        host.WithDevice([&](SimulatedReceiver& d) {
+            auto& camera = static_cast<SimulatedCamera&>(d);
+            z = camera.privacyZones().zone(2);
+            c = camera.privacyZones().colours();
+        });
+        return std::pair{z, c};
+    };
+
+    modal.steps.push_back([&](QDialog& dayNight) {
+        button(dayNight, "PrivacySetup")->click();
+        button(dayNight, "PrivacySetup")->click();
+        return QDialog::Accepted;
+    });
+    bool kept = false;
+    modal.steps.push_back([&](QDialog& d) {
+        // The opening walks zone A to its size query; then zone C is chosen.
+        EXPECT_TRUE(WaitFor([&] { return heard("cshA?") > 0; }, 10000));
+        EXPECT_TRUE(button(d, "ModeOff")->isChecked());
+        list(d, "Zone")->setCurrentIndex(2);
+        EXPECT_TRUE(WaitFor([&] { return heard("cshC?") > 0; }, 10000));
+        button(d, "ModeProgramming")->click();
+        spin(d, "HorrzSize")->setValue(30);
+        spin(d, "VertSize")->setValue(20);
+        list(d, "ProgrammingColor")->setCurrentIndex(8);
+        list(d, "LiveColor")->setCurrentIndex(11);
+        button(d, "LiveTransparency")->click();
+        button(d, "ModeLive")->click();
+        kept = WaitFor([&] {
+            const auto [z, c] = zoneC();
+            return z.mode == 2 && z.programmed && z.horizontal == 30 && z.vertical == 20 && c.programming == 8 &&
+                   c.live == 11 && c.liveTransparent && !c.programmingTransparent;
+        }, 10000);
+        return QDialog::Accepted;
+    });
+    bool shown = false;
+    modal.steps.push_back([&](QDialog& d) {
+        list(d, "Zone")->setCurrentIndex(2);
+        shown = WaitFor([&] {
+            return button(d, "ModeLive")->isChecked() && button(d, "HasBeen")->isChecked() &&
+                   spin(d, "HorrzSize")->value() == 30 && spin(d, "VertSize")->value() == 20 &&
+                   list(d, "ProgrammingColor")->currentText() == QLatin1String("Red") &&
+                   list(d, "LiveColor")->currentText() == QLatin1String("Cyan") &&
+                   button(d, "LiveTransparency")->isChecked() && !button(d, "ProgrammingTransparency")->isChecked();
+        }, 10000);
+        EXPECT_EQ(heard("csZC?"), 2u);
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_TRUE(kept) << "the camera keeps zone C";
+    EXPECT_TRUE(shown) << "the dialog opened again shows zone C as the camera keeps it";
+    EXPECT_EQ(modal.titles, (std::vector<std::string>{"Day/Night DSP Camera Control", "Screen Privacy Zone Setup",
+                                                      "Screen Privacy Zone Setup"}));
+}
+
 TEST_F(SimulatedConsole, Dsp7100PanelFillsFromTheCameraAndNamesItsPresets)
 {
     settings.cameraType = 1;

@@ -132,6 +132,20 @@ TEST(RouteReply, WaitingWindowsTakeTheirAnswerAndClearTheirFlag)
          [](ReplyFlags& f) { f.privacyReplyPending = true; }, {"window:PrivacyZone"}, PendingFlag::Privacy},
         {"privacy not waiting", "cP00000000", Context(5, 3, {W::PrivacyZone}), [](ReplyFlags&) {},
          {"console:Position"}, PendingFlag::None},
+        {"zone status to the privacy dialog, not the waiting day/night panel", "csZC12",
+         Context(5, 3, {W::PrivacyZone, W::DayNight}),
+         [](ReplyFlags& f) { f.privacyReplyPending = f.panelReplyPending = true; }, {"window:PrivacyZone"},
+         PendingFlag::Privacy},
+        {"colours to the privacy dialog", "csCP81L:0", Context(5, 7, {W::PrivacyZone}),
+         [](ReplyFlags& f) { f.privacyReplyPending = true; }, {"window:PrivacyZone"}, PendingFlag::Privacy},
+        {"sizes to the open privacy dialog that no longer waits", "csh030v020", Context(5, 3, {W::PrivacyZone}),
+         [](ReplyFlags&) {}, {"window:PrivacyZone"}, PendingFlag::None},
+        {"vertical size", "csv020", Context(5, 3, {W::PrivacyZone}), [](ReplyFlags&) {}, {"window:PrivacyZone"},
+         PendingFlag::None},
+        {"zone reply, privacy dialog closed", "csZC12", Context(5, 3, {W::DayNight}),
+         [](ReplyFlags& f) { f.panelReplyPending = true; }, {"window:DayNight"}, PendingFlag::Panel},
+        {"day/night scan status is not a zone reply", "csO1", Context(5, 3, {W::PrivacyZone, W::DayNight}),
+         [](ReplyFlags& f) { f.panelReplyPending = true; }, {"window:DayNight"}, PendingFlag::Panel},
         {"download step", "d1", Context(5, 3, {W::ToursSectors}), [](ReplyFlags& f) { f.downloadActive = true; },
          {"download:ToursSectors"}, PendingFlag::None},
         {"flag set, window closed", "cS1", Context(5, 1), [](ReplyFlags& f) { f.dsp7100ReplyPending = true; }, {},
@@ -169,4 +183,15 @@ TEST(RouteReply, BinaryFrames)
     c.queuedPanelOpen = true;
     EXPECT_EQ(Route(status, c, &clears), Steps{"panel"});
     EXPECT_EQ(clears, PendingFlag::Panel);
+}
+
+// Only the reply text decides: a checksum that happens to be an item
+// letter does not make "cs" a zone reply.
+TEST(RouteReply, ZoneReplyLetterMustBeText)
+{
+    ReplyContext c = Context(5, 3, {W::PrivacyZone});
+    const std::vector<uint8_t> checksumZ{0x02, 0x01, 'c', 's', 'Z', 0x03};
+    EXPECT_EQ(Route(checksumZ, c), Steps{"console:ShiftedStatus"});
+    const std::vector<uint8_t> text{0x02, 0x01, 'c', 's', 'Z', 'A', '0', '1', 0x40, 0x03};
+    EXPECT_EQ(Route(text, c), Steps{"window:PrivacyZone"});
 }

@@ -259,3 +259,37 @@ TEST(DayNightPanel, ClosingWithAReplyOutstandingReleasesTheLink)
     EXPECT_EQ(TextsOf(Follow(t, 100)), Texts{"cDS"}) << "the console's status request after the panel";
     EXPECT_FALSE(t.console->replyFlags().panelReplyPending);
 }
+
+// The privacy zone dialog opens from the panel when the protocol is not a
+// Javelin one, takes its replies while open, and the panel rests meanwhile.
+TEST(DayNightPanel, PrivacySetupOpensTheZoneDialogUnlessTheProtocolIsJavelin)
+{
+    for (auto [protocol, enabled] : {std::pair{0, true}, {2, true}, {3, false}, {9, false}}) {
+        DayNightFixture p(protocol);
+        EXPECT_EQ(p.Find<QWidget>("PrivacySetup")->isEnabled(), enabled) << protocol;
+    }
+    DayNightFixture p;
+    bool ran = false;
+    p.t.modal.steps.push_back([&](QDialog& d) {
+        ran = true;
+        // The panel's own first status request (due at 500 ms) stays away.
+        EXPECT_EQ(p.Sent(1100), (Texts{"csNA", "csZA?"}));
+        p.Answer("csZA12");
+        EXPECT_TRUE(d.findChild<QAbstractButton*>(QStringLiteral("ModeLive"))->isChecked());
+        d.findChild<QAbstractButton*>(QStringLiteral("PTQuery"))->click();
+        EXPECT_EQ(p.Sent(20), Texts{"cPS"});
+        p.Answer("cP03590045");
+        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("Pan"))->text().toStdString(), "0359");
+        return QDialog::Accepted;
+    });
+    p.Click("PrivacySetup");
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(p.t.modal.titles, Texts{"Screen Privacy Zone Setup"});
+    EXPECT_TRUE(p.Sent(1000).empty()) << "the dialog's timers ended with it";
+    EXPECT_FALSE(p.t.console->replyFlags().privacyReplyPending);
+    // The panel carries on.
+    p.Click("StatusQuery");
+    EXPECT_EQ(p.Sent(100), Texts{"cDS"});
+    p.Answer("cM2");
+    EXPECT_TRUE(p.Find<QAbstractButton>("DayNightCntrlMono")->isChecked());
+}
