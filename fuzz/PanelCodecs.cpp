@@ -2,6 +2,7 @@
 
 #include "DayNightCodec.h"
 #include "Dsp7100Codec.h"
+#include "LensMaintenanceCodec.h"
 
 void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
 {
@@ -15,6 +16,10 @@ void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
     {
         Dsp7100Members m;
         (void)DecodeDsp7100Reply(frame, length, m);
+    }
+    {
+        LensMaintenanceMembers m;
+        (void)DecodeLensMaintenanceReply(frame, length, m);
     }
     // Further windows' codecs join here, one block each.
 }

@@ -1,5 +1,7 @@
 #pragma once
 #include "SimDsp7100.h"
+#include "SimLens55x.h"
+#include "SimLensMaintenance.h"
 #include "SimulatedReceiver.h"
 
 #include <array>
@@ -100,6 +102,11 @@ public:
     SetupState& setup() { return setup_; }
     // The DSP 7100 camera (camera type 1) answers its panel's queries.
     SimDsp7100& dsp7100() { return dsp7100_; }
+    // The lens and camera maintenance settings, kept by the receivers whose
+    // Setup offers "Lens Maintenance" (types 8, 10, 12 and 13).
+    SimLensMaintenance& lensMaintenance() { return lensMaintenance_; }
+    // The 55X lens (camera type 17).
+    SimLens55x& lens55x() { return lens55x_; }
 
     struct Preset {
         bool stored = false;
@@ -138,6 +145,7 @@ private:
     bool HandleTour(const std::string& text);
     bool HandleDsp(const std::string& text);
     bool HandleSetup(const std::string& text);
+    bool HandleLens(const std::string& text);
     void HandleRecord(const std::string& record);
     std::string AddressReply() const;
     std::string StatusReply() const;
@@ -159,6 +167,8 @@ private:
     State state_;
     SetupState setup_;
     SimDsp7100 dsp7100_;
+    SimLensMaintenance lensMaintenance_;
+    SimLens55x lens55x_;
     std::array<Preset, kPresetCount> presets_;
     int lastPreset_ = 0;
     double position_[kAxes] = {};
