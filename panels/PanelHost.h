@@ -2,10 +2,12 @@
 
 class CommandLink;
 class DataFolder;
+class FeaturePanel;
 class JavelinCommandBuilder;
 class Prompter;
 class TimerFactory;
 struct ReplyFlags;
+enum class ReplyWindow : int;
 
 // What a feature panel reaches of the console: its sender and queue, the
 // reply flags, the Javelin records, the timers, prompts and data folder.
@@ -19,4 +21,8 @@ public:
     virtual Prompter& prompter() = 0;
     virtual DataFolder& dataFolder() = 0;
     virtual int protocol() const = 0;
+    // Opens a panel over the open one (a sub-menu, a maintenance dialog)
+    // and runs it modally: the camera's replies go to it while it runs and
+    // to the window beneath again when it closes.
+    virtual int RunNestedPanel(FeaturePanel& panel, ReplyWindow window) = 0;
 };
