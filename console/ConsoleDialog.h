@@ -94,6 +94,7 @@ public:
     DataFolder& dataFolder() override { return services_.data; }
     int protocol() const override { return settings_.protocol; }
     void OpenPrivacyZones(QWidget* over) override;
+    int RunNestedPanel(FeaturePanel& panel, ReplyWindow window) override;
     Timers& timers() { return *timers_; }
     ConsoleSettings& settings() { return settings_; }
     ConsoleServices& services() { return services_; }
@@ -285,6 +286,8 @@ private:
     void OnFind();
     void OnTourSetup();
     void OnDspStatus();
+    void RunLens55xPanel();
+    void OpenFromSetup(const char* title, QWidget* parent);
     void OnAuxiliarySetup(const char* title);
     int RunPanel(QDialog& panel, ReplyWindow window, ReplyReceiver& receiver);
     int RunFeaturePanel(FeaturePanel& panel, ReplyWindow window, bool queued);

@@ -7,6 +7,8 @@
 #include "DayNightPanel.h"
 #include "FeaturePanel.h"
 #include "Dsp7100Panel.h"
+#include "Lens55xPanel.h"
+#include "LensMaintenancePanel.h"
 #include "ModalRunner.h"
 #include "PTControl.h"
 #include "PortNames.h"
@@ -124,6 +126,7 @@ void ConsoleDialog::OnCameraSetup()
     link_.queue().DiscardWaiting();
     timers_->Stop(ConsoleTimer::QueueService);
     SetupDialog dialog(in, link_, services_.timers, services_.prompter, services_.modal, ports, this);
+    dialog.openMaintenance = [this](const char* title, QWidget* parent) { OpenFromSetup(title, parent); };
     const int result = RunPanel(dialog, ReplyWindow::Setup, dialog);
     if (result == QDialog::Accepted)
         ApplySetup(dialog.values());
@@ -255,6 +258,8 @@ void ConsoleDialog::OnDspStatus()
         DayNightPanel dayNight(*this, this);
         if (RunFeaturePanel(dayNight, ReplyWindow::DayNight, true) == QDialog::Accepted)
             settings_.lineLockPhase = dayNight.members().phase + 1;
+    } else if (panel == DspPanel::Lens55X) {
+        RunLens55xPanel();
     } else {
         RunPlaceholder(QString::fromLatin1(DspPanelTitle(panel)));
     }
@@ -269,27 +274,68 @@ void ConsoleDialog::OpenPrivacyZones(QWidget* over)
     RunFeaturePanel(dialog, ReplyWindow::PrivacyZone, false);
 }
 
+// The 55X lens panel starts from the manual iris and focus latches as the
+// console's lamps show them (its speed from none chosen); on Close the
+// console takes back the latches and a speed chosen in the panel.
+void ConsoleDialog::RunLens55xPanel()
+{
+    Lens55xPanel lens(*this, lampState(ConsoleLamp::ManualIris) == 1, lampState(ConsoleLamp::ManualFocus) == 1,
+                      this);
+    if (RunFeaturePanel(lens, ReplyWindow::Lens55X, true) != QDialog::Accepted)
+        return;
+    const Lens55xMembers& m = lens.members();
+    if (m.speed >= 0 && m.speed <= 2) {
+        const int speedButtons[] = {UltraSlow, Slow, Fast};
+        static_cast<QAbstractButton*>(control(speedButtons[m.speed]))->setChecked(true);
+        OnLensSpeed(m.speed);
+    }
+    state_.autoIris = m.manualIris == 0;
+    DrawLamp(ConsoleLamp::ManualIris, m.manualIris ? 1 : 0);
+    state_.manualFocus = m.manualFocus != 0;
+    ApplyFocusStatus(state_.manualFocus);
+}
+
+// The dialogs Setup opens over itself run with the console's routing.
+void ConsoleDialog::OpenFromSetup(const char* title, QWidget* parent)
+{
+    if (std::string_view(title) == "Lens Maintenance") {
+        LensMaintenancePanel maintenance(*this, parent);
+        RunNestedPanel(maintenance, ReplyWindow::LensMaintenance);
+        return;
+    }
+    PlaceholderDialog dialog(QString::fromLatin1(title), parent);
+    RunModal(dialog);
+}
+
+int ConsoleDialog::RunNestedPanel(FeaturePanel& panel, ReplyWindow window)
+{
+    return RunFeaturePanel(panel, window, true);
+}
+
 // A feature panel opens, takes the replies routed to it while it runs,
 // and is done with (its pump and timers ended, the link released) before
-// the console goes on.
+// the console goes on. A panel opened over another gives the routing back
+// to the one beneath.
 int ConsoleDialog::RunFeaturePanel(FeaturePanel& panel, ReplyWindow window, bool queued)
 {
     panel.Open();
+    ReplyReceiver* beneath = queuedPanel_;
     if (queued)
         SetQueuedPanel(&panel);
     const int result = RunPanel(panel, window, panel);
     if (queued)
-        SetQueuedPanel(nullptr);
+        SetQueuedPanel(beneath);
     return result;
 }
 
 // Replies go to the panel while it is open.
 int ConsoleDialog::RunPanel(QDialog& panel, ReplyWindow window, ReplyReceiver& receiver)
 {
+    ReplyReceiver* beneath = replyWindows_[static_cast<size_t>(window)];
     RegisterReplyWindow(window, &receiver);
     const int result = RunModal(panel);
     panel.done(result); // ends what the panel runs, however the run ended
-    RegisterReplyWindow(window, nullptr);
+    RegisterReplyWindow(window, beneath);
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include "DayNightCodec.h"
 #include "Dsp7100Codec.h"
 #include "PrivacyZoneCodec.h"
+#include "LensMaintenanceCodec.h"
 
 void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
 {
@@ -20,6 +21,10 @@ void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
     {
         PrivacyZoneMembers m;
         (void)DecodePrivacyZoneReply(frame, length, m);
+    }
+    {
+        LensMaintenanceMembers m;
+        (void)DecodeLensMaintenanceReply(frame, length, m);
     }
     // Further windows' codecs join here, one block each.
 }

@@ -98,6 +98,10 @@ void RouteC(ReplyRoute& r, const uint8_t* frame, size_t length, const ReplyConte
 
 void RouteM(ReplyRoute& r, uint8_t sub, const ReplyContext& c)
 {
+    // The lens maintenance dialog waits for the answer to what it asked:
+    // that answer is its own, whatever window the letters would name.
+    if (ToWaiting(r, c, ReplyWindow::LensMaintenance, c.flags.panelReplyPending, PendingFlag::Panel))
+        return;
     const int rx = c.receiverType;
     const bool lens = sub == 't' || sub == 'f' || sub == 'o';
     if (OneOf(rx, {5, 6, 7, 11, 13, 14})) {

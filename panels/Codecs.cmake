@@ -4,6 +4,8 @@ add_library(pivora_panel_codecs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/DayNightCodec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Dsp7100Codec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Encoders.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Lens55xCommands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LensMaintenanceCodec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PresetFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PrivacyZoneCodec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReplyView.cpp

@@ -6,6 +6,7 @@
 #include "Timers.h"
 
 #include <bitset>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -90,6 +91,11 @@ public:
     // ReplyReceiver: a frame whose letter the console routes to Setup.
     void OnReply(const uint8_t* frame, size_t length) override;
 
+    // Opens a maintenance dialog over Setup ("Lens Maintenance", "Other
+    // Maintenance"): the console builds it and routes the camera's replies
+    // to it while it runs. Unset, a placeholder with the title opens.
+    std::function<void(const char* title, QWidget* parent)> openMaintenance;
+
 private:
     // Layout (SetupDialog.cpp).
     void Build();
@@ -128,6 +134,7 @@ private:
     void OnLcuAddressSet();
     void OnBootLoader();
     void RunPlaceholder(const char* title);
+    void OpenMaintenance(const char* title);
     void Toggle(int& value, const char* on, const char* off, bool broadcast = false);
     void RefuseEntry(QLineEdit* box, const char* message, bool empty);
     void SetLcuProtocol(int index);

@@ -136,7 +136,7 @@ void SetupDialog::Connect()
     clicked(c_.lcuJavelinAddress, [this] { Toggle(m_.lcuJavelinAddress, "jb1", "jb0", true); });
     clicked(c_.ntcip, [this] { Toggle(m_.ntcip, "mn1", "mn0"); });
     clicked(c_.bootLoader, [this] { OnBootLoader(); });
-    clicked(c_.lensMaintenance, [this] { RunPlaceholder("Lens Maintenance"); });
+    clicked(c_.lensMaintenance, [this] { OpenMaintenance("Lens Maintenance"); });
     clicked(c_.otherSetup, [this] { RunPlaceholder("Other Maintenance"); });
 }
 
@@ -437,4 +437,27 @@ void SetupDialog::RunPlaceholder(const char* title)
 {
     PlaceholderDialog dialog(QString::fromLatin1(title), this);
     modal_.Run(dialog);
+}
+
+// While a maintenance dialog runs over Setup it owns the command queue:
+// Setup's sending stops (the dialog's opening drops what waited anyway)
+// and its one-shot queries wait, so that none of them takes the dialog's
+// commands off the queue or drops them; the queries start again after.
+void SetupDialog::OpenMaintenance(const char* title)
+{
+    if (!openMaintenance) {
+        RunPlaceholder(title);
+        return;
+    }
+    timers_->Stop(kSendTimer);
+    std::vector<std::pair<int, int>> waiting;
+    for (int id : {kFlowQueryTimer, kPanTiltQueryTimer, kDirectionQueryTimer, kSerialQueryTimer}) {
+        if (!timers_->IsRunning(id))
+            continue;
+        waiting.emplace_back(id, timers_->Period(id));
+        timers_->Stop(id);
+    }
+    openMaintenance(title, this);
+    for (auto [id, ms] : waiting)
+        timers_->Start(id, ms);
 }

@@ -416,7 +416,7 @@ void SimulatedCamera::HandleText(const std::string& text)
             Reply(reply);
         return;
     }
-    if (HandlePrivacy(text))
+    if (HandlePrivacy(text) || HandleLens(text))
         return;
     if (text == "P?")
         Reply(HexReply('P', kPan, kTilt));
@@ -470,6 +470,31 @@ void SimulatedCamera::HandleText(const std::string& text)
         state_.manualFocus = text[2] == 'M';
     else if (!HandleSetup(text) && !HandleDsp(text) && !HandleMotion(text) && !HandlePreset(text) && !HandlePosition(text))
         HandleTour(text);
+}
+
+// The 55X lens, and the lens maintenance settings of the receivers that
+// keep them. On receiver type 12 "mR" is the left picture's reversal.
+bool SimulatedCamera::HandleLens(const std::string& text)
+{
+    if (options().cameraType == 17) {
+        if (lens55x_.Handle(text))
+            return true;
+        if (text == "L1") {
+            state_.manualFocus = !state_.manualFocus;
+            return true;
+        }
+    }
+    const int rx = options().receiverType;
+    if (rx != 8 && rx != 10 && rx != 12 && rx != 13)
+        return false;
+    if (rx == 12 && text.compare(0, 2, "mR") == 0)
+        return false;
+    std::string reply;
+    if (!lensMaintenance_.Handle(text, state_.lineLockPhase, reply))
+        return false;
+    if (!reply.empty())
+        Reply(reply);
+    return true;
 }
 
 bool SimulatedCamera::HandleMotion(const std::string& text)

@@ -1,6 +1,8 @@
 #pragma once
 #include "SimDsp7100.h"
 #include "SimPrivacyZones.h"
+#include "SimLens55x.h"
+#include "SimLensMaintenance.h"
 #include "SimulatedReceiver.h"
 
 #include <array>
@@ -104,6 +106,11 @@ public:
     SimDsp7100& dsp7100() { return dsp7100_; }
     // The day/night camera types (3, 6, 7, 11, 15, 16, 18) keep privacy zones.
     SimPrivacyZones& privacyZones() { return privacy_; }
+    // The lens and camera maintenance settings, kept by the receivers whose
+    // Setup offers "Lens Maintenance" (types 8, 10, 12 and 13).
+    SimLensMaintenance& lensMaintenance() { return lensMaintenance_; }
+    // The 55X lens (camera type 17).
+    SimLens55x& lens55x() { return lens55x_; }
 
     struct Preset {
         bool stored = false;
@@ -143,6 +150,7 @@ private:
     bool HandleDsp(const std::string& text);
     bool HandlePrivacy(const std::string& text);
     bool HandleSetup(const std::string& text);
+    bool HandleLens(const std::string& text);
     void HandleRecord(const std::string& record);
     std::string AddressReply() const;
     std::string StatusReply() const;
@@ -165,6 +173,8 @@ private:
     SetupState setup_;
     SimDsp7100 dsp7100_;
     SimPrivacyZones privacy_;
+    SimLensMaintenance lensMaintenance_;
+    SimLens55x lens55x_;
     std::array<Preset, kPresetCount> presets_;
     int lastPreset_ = 0;
     double position_[kAxes] = {};

@@ -6,6 +6,9 @@
 #include "DayNightPanel.h"
 #include "Dsp7100Panel.h"
 #include "Lamp.h"
+#include "Lens55xFactoryPanel.h"
+#include "Lens55xPanel.h"
+#include "LensMaintenancePanel.h"
 #include "PlaceholderDialog.h"
 #include "PrivacyZoneDialog.h"
 #include "TestConsole.h"
@@ -145,4 +148,33 @@ TEST(Screenshots, Panels)
     EXPECT_LE(privacy.width(), 1366 - 16);
     EXPECT_LE(privacy.height(), 768 - 80);
     privacy.done(0);
+}
+
+TEST(Screenshots, LensPanels)
+{
+    TestConsole t;
+    Lens55xPanel lens(*t.console, false, true, t.console.get());
+    lens.Open();
+    Save(lens, "panel-lens55x");
+    Lens55xFactoryPanel factory(*t.console, t.console.get());
+    factory.Open();
+    Save(factory, "panel-lens55x-factory");
+    LensMaintenancePanel maintenance(*t.console, t.console.get());
+    maintenance.Open();
+    Save(maintenance, "panel-lens-maintenance");
+    for (QWidget* w : {static_cast<QWidget*>(&lens), static_cast<QWidget*>(&factory),
+                       static_cast<QWidget*>(&maintenance)}) {
+        EXPECT_LE(w->width(), 1366 - 16) << w->objectName().toStdString();
+        EXPECT_LE(w->height(), 768 - 80) << w->objectName().toStdString();
+        // Every button shows its whole caption.
+        for (auto* b : w->findChildren<QAbstractButton*>()) {
+            if (b->isVisible() && !b->text().isEmpty()) {
+                EXPECT_GE(b->width(), b->fontMetrics().horizontalAdvance(b->text()))
+                    << w->objectName().toStdString() << ": " << b->objectName().toStdString();
+            }
+        }
+    }
+    for (FeaturePanel* p : {static_cast<FeaturePanel*>(&lens), static_cast<FeaturePanel*>(&factory),
+                            static_cast<FeaturePanel*>(&maintenance)})
+        p->done(0);
 }

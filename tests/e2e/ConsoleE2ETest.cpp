@@ -346,6 +346,136 @@ TEST_F(SimulatedConsole, Dsp7100PanelFillsFromTheCameraAndNamesItsPresets)
     EXPECT_EQ(file.readAll().split('\n').value(2).trimmed().toStdString(), "Loading bay");
 }
 
+TEST_F(SimulatedConsole, LensMaintenanceOverSetupWalksItsChainAndReadsBackItsChanges)
+{
+    settings.receiverType = 13;
+    settings.cameraType = 12;
+    SimOptions options;
+    options.receiverType = 13;
+    options.cameraType = 12;
+    ASSERT_TRUE(Open(options, [](SimulatedCamera& c) {
+        SimLensMaintenance::Settings& s = c.lensMaintenance().settings();
+        s.voltage = 2;
+        s.lensType = 9;
+        s.video = 1;
+        s.camera = 4;
+        s.twoX = 1;
+        s.ir = 3;
+        c.state().lineLockPhase = 3;
+    })) << host.error();
+    ASSERT_TRUE(WaitFor([&] { return heard("bDS") > 0; })); // past the start-up requests
+    QThread::msleep(200);
+    QCoreApplication::processEvents();
+    auto list = [](QDialog& d, const char* name) {
+        return d.findChild<QComboBox*>(QString::fromLatin1(name))->currentText().toStdString();
+    };
+    auto checked = [](QDialog& d, const char* name) {
+        return d.findChild<QCheckBox*>(QString::fromLatin1(name))->isChecked();
+    };
+
+    // Setup opens "Lens Maintenance" twice, then is cancelled.
+    modal.steps.push_back([&](QDialog& setup) {
+        auto* button = setup.findChild<QAbstractButton*>(QStringLiteral("LensMaintenance"));
+        EXPECT_TRUE(button->isEnabled());
+        button->click();
+        QThread::msleep(100);
+        button->click();
+        return QDialog::Rejected;
+    });
+    bool walked = false;
+    modal.steps.push_back([&](QDialog& d) {
+        // The chain m? -> mXS -> mRS, its last answer shown in the IR list.
+        walked = WaitFor([&] { return list(d, "IR") == "950nm"; }, 10000);
+        EXPECT_EQ(heard("m?"), 1u);
+        EXPECT_EQ(heard("mXS"), 1u);
+        EXPECT_EQ(heard("mRS"), 1u);
+        EXPECT_EQ(list(d, "Voltage"), "12VDC");
+        EXPECT_TRUE(checked(d, "ZoomFocus"));
+        EXPECT_TRUE(checked(d, "IrisFollowPot"));
+        EXPECT_FALSE(checked(d, "MotorIris"));
+        EXPECT_EQ(list(d, "Video"), "PAL");
+        EXPECT_EQ(list(d, "Camera"), "7810/7815");
+        EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("Phase"))->value(), 2);
+        EXPECT_FALSE(checked(d, "Crystal"));
+        EXPECT_TRUE(checked(d, "2X"));
+        // Changes: the voltage, the lens type, the crystal.
+        d.findChild<QComboBox*>(QStringLiteral("Voltage"))->setCurrentIndex(0);
+        EXPECT_TRUE(WaitFor([&] { return heard("m0") > 0; }));
+        d.findChild<QAbstractButton*>(QStringLiteral("MotorIris"))->click();
+        d.findChild<QAbstractButton*>(QStringLiteral("SetLensType"))->click();
+        EXPECT_TRUE(WaitFor([&] { return heard("ml;") > 0; }));
+        d.findChild<QAbstractButton*>(QStringLiteral("Crystal"))->click();
+        EXPECT_TRUE(WaitFor([&] { return heard("Lp0") > 0; }));
+        return QDialog::Accepted;
+    });
+    bool readBack = false;
+    modal.steps.push_back([&](QDialog& d) {
+        readBack = WaitFor([&] { return list(d, "IR") == "950nm"; }, 10000) && list(d, "Voltage") == " 6VDC" &&
+                   checked(d, "MotorIris") && checked(d, "Crystal") &&
+                   !d.findChild<QSpinBox*>(QStringLiteral("Phase"))->isEnabled();
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("CameraSetup"))->click();
+    EXPECT_EQ(modal.titles, (std::vector<std::string>{"Setup", "Lens Maintenance", "Lens Maintenance"}));
+    EXPECT_TRUE(walked);
+    EXPECT_TRUE(readBack) << "the second opening shows the changes made in the first";
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(SimulatedConsole, Lens55xPanelAndItsFactoryMenuDriveTheLens)
+{
+    settings.receiverType = 14;
+    settings.cameraType = 17;
+    SimOptions options;
+    options.receiverType = 14;
+    options.cameraType = 17;
+    ASSERT_TRUE(Open(options)) << host.error();
+    ASSERT_TRUE(WaitFor([&] { return heard("L?") > 0; })); // past the start-up requests
+    QThread::msleep(200);
+    QCoreApplication::processEvents();
+    auto lens = [&] {
+        SimLens55x::Settings s;
+        int zoom = 0;
+        host.WithDevice([&](SimulatedReceiver& d) {
+            auto& c = static_cast<SimulatedCamera&>(d);
+            c.Update();
+            s = c.lens55x().settings();
+            zoom = c.state().zoom;
+        });
+        return std::pair{s, zoom};
+    };
+    modal.steps.push_back([&](QDialog& d) {
+        d.show();
+        auto* zoomIn = d.findChild<QWidget*>(QStringLiteral("ZI"));
+        QTest::mousePress(zoomIn, Qt::LeftButton);
+        EXPECT_TRUE(WaitFor([&] { return heard("ZI") > 0; }));
+        WaitFor([] { return false; }, 300);
+        QTest::mouseRelease(zoomIn, Qt::LeftButton);
+        EXPECT_TRUE(WaitFor([&] { return heard("ZS") > 0; }));
+        EXPECT_GT(lens().second, 0) << "the zoom ran while the button was held";
+        d.findChild<QAbstractButton*>(QStringLiteral("1X2XToggle"))->click();
+        EXPECT_TRUE(WaitFor([&] { return lens().first.twoX; }));
+        d.findChild<QAbstractButton*>(QStringLiteral("FactoryMenu"))->click();
+        return QDialog::Accepted;
+    });
+    modal.steps.push_back([&](QDialog& d) {
+        d.show();
+        d.findChild<QAbstractButton*>(QStringLiteral("CameraMenuEnable"))->click();
+        EXPECT_TRUE(WaitFor([&] { return lens().first.menuOpen; }));
+        auto* down = d.findChild<QWidget*>(QStringLiteral("PadT"));
+        QTest::mousePress(down, Qt::LeftButton);
+        QTest::mouseRelease(down, Qt::LeftButton);
+        EXPECT_TRUE(WaitFor([&] { return lens().first.menuItem == 1; }));
+        d.findChild<QAbstractButton*>(QStringLiteral("CameraMenuExit"))->click();
+        EXPECT_TRUE(WaitFor([&] { return !lens().first.menuOpen; }));
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_EQ(modal.titles, (std::vector<std::string>{"55X Lens Control", "55X Lens Factory Menu"}));
+    EXPECT_EQ(heard("TD"), 1u) << "one press and release of the pad, one command";
+    EXPECT_TRUE(WaitFor([&] { return heard("L?H?") > 0; })) << "the console asks for the latches afterwards";
+}
+
 TEST_F(SimulatedConsole, PresetsBringTheCameraBackAndTheFieldsFollowIt)
 {
     ASSERT_TRUE(Open(SimOptions{})) << host.error();

@@ -150,6 +150,20 @@ TEST(RouteReply, WaitingWindowsTakeTheirAnswerAndClearTheirFlag)
          {"download:ToursSectors"}, PendingFlag::None},
         {"flag set, window closed", "cS1", Context(5, 1), [](ReplyFlags& f) { f.dsp7100ReplyPending = true; }, {},
          PendingFlag::None},
+        // The lens maintenance dialog opens over Setup: its answers are 'm'
+        // replies the letters would hand to Setup, the console or the 55X panel.
+        {"lens maintenance status over setup", "m1l5v0p3c2", Context(13, 12, {W::Setup, W::LensMaintenance}),
+         [](ReplyFlags& f) { f.panelReplyPending = true; }, {"window:LensMaintenance"}, PendingFlag::Panel},
+        {"lens maintenance IR, not the video flags", "mR2", Context(12, 6, {W::Setup, W::LensMaintenance}),
+         [](ReplyFlags& f) { f.panelReplyPending = true; }, {"window:LensMaintenance"}, PendingFlag::Panel},
+        {"lens maintenance 2X, not the 55X panel", "mX1", Context(8, 4, {W::Setup, W::LensMaintenance}),
+         [](ReplyFlags& f) { f.panelReplyPending = true; }, {"window:LensMaintenance"}, PendingFlag::Panel},
+        {"lens maintenance not waiting: by letter", "m1l5", Context(13, 12, {W::Setup, W::LensMaintenance}),
+         [](ReplyFlags&) {}, {"window:Setup"}, PendingFlag::None},
+        {"panel flag, maintenance closed: by letter", "mZ1", Context(12, 6, {W::Lens55X}),
+         [](ReplyFlags& f) { f.panelReplyPending = true; }, {"window:Lens55X"}, PendingFlag::None},
+        {"other letters pass the waiting maintenance", "L3", Context(13, 12, {W::LensMaintenance}),
+         [](ReplyFlags& f) { f.panelReplyPending = true; }, {"console:PositionStatus"}, PendingFlag::None},
     };
     for (Case c : cases) {
         c.set(c.context.flags);

@@ -14,6 +14,7 @@ public:
         std::string caption;
         MessageButtons buttons;
         MessageIcon icon;
+        bool masked = false; // a text input that hides what is typed
     };
 
     MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageButtons buttons,
@@ -26,9 +27,9 @@ public:
         answers.pop_front();
         return a;
     }
-    bool GetText(const std::string& caption, const std::string& label, bool, std::string& value) override
+    bool GetText(const std::string& caption, const std::string& label, bool password, std::string& value) override
     {
-        shown.push_back(Shown{label, caption, MessageButtons::OkCancel, MessageIcon::None});
+        shown.push_back(Shown{label, caption, MessageButtons::OkCancel, MessageIcon::None, password});
         if (texts.empty())
             return false;
         value = texts.front();
