@@ -4,6 +4,7 @@
 struct LocalDateTime {
     int year = 2000, month = 1, day = 1;
     int hour = 0, minute = 0, second = 0;
+    int millisecond = 0;
 };
 
 // Millisecond tick and local time, as the log stamps need them.

@@ -42,5 +42,5 @@ LocalDateTime QtClock::Now() const
     const QDateTime now = QDateTime::currentDateTime();
     const QDate d = now.date();
     const QTime t = now.time();
-    return LocalDateTime{d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
+    return LocalDateTime{d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec()};
 }
