@@ -1,5 +1,8 @@
 #pragma once
 #include "SimDsp7100.h"
+#include "SimDsp8270.h"
+#include "SimHiDef.h"
+#include "SimMaintenance.h"
 #include "SimulatedReceiver.h"
 
 #include <array>
@@ -100,6 +103,13 @@ public:
     SetupState& setup() { return setup_; }
     // The DSP 7100 camera (camera type 1) answers its panel's queries.
     SimDsp7100& dsp7100() { return dsp7100_; }
+    // The 8270 camera (camera type 12): its settings ride in the "bDS" record.
+    SimDsp8270& dsp8270() { return dsp8270_; }
+    // The DayNightHiDef camera (camera type 13) answers its panel's "cDS".
+    SimHiDef& hiDef() { return hiDef_; }
+    // Maintenance, illuminator, wiper and washer of the domes that have them
+    // (receiver types 5, 6, 7, 11, 12, 13 and 14).
+    SimMaintenance& maintenance() { return maintenance_; }
 
     struct Preset {
         bool stored = false;
@@ -159,6 +169,9 @@ private:
     State state_;
     SetupState setup_;
     SimDsp7100 dsp7100_;
+    SimDsp8270 dsp8270_;
+    SimHiDef hiDef_;
+    SimMaintenance maintenance_;
     std::array<Preset, kPresetCount> presets_;
     int lastPreset_ = 0;
     double position_[kAxes] = {};
