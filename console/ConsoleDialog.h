@@ -284,7 +284,8 @@ private:
     void OnFind();
     void OnTourSetup();
     void OnDspStatus();
-    void OnAuxiliarySetup(const char* title);
+    void OnAuxiliarySetup(ReplyWindow window);
+    void OpenFromSetup(ReplyWindow window);
     int RunPanel(QDialog& panel, ReplyWindow window, ReplyReceiver& receiver);
     int RunFeaturePanel(FeaturePanel& panel, ReplyWindow window, bool queued);
     void OnAbout();

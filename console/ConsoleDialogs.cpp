@@ -5,9 +5,13 @@
 #include "ConsoleDialog.h"
 #include "ConsoleTimerIds.h"
 #include "DayNightPanel.h"
-#include "FeaturePanel.h"
 #include "Dsp7100Panel.h"
+#include "Dsp8270Panel.h"
+#include "FeaturePanel.h"
+#include "HiDefPanel.h"
+#include "IlluminatorPanel.h"
 #include "ModalRunner.h"
+#include "OtherMaintenancePanel.h"
 #include "PTControl.h"
 #include "PortNames.h"
 #include "PlaceholderDialog.h"
@@ -15,10 +19,13 @@
 #include "SettingsStore.h"
 #include "SetupDialog.h"
 #include "TourSetupDialog.h"
+#include "WashPanel.h"
+#include "WipePanel.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QSpinBox>
+#include <memory>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -45,11 +52,12 @@ void ConsoleDialog::ConnectDialogButtons()
     };
     for (auto [id, handler] : handlers)
         connect(static_cast<QAbstractButton*>(control(id)), &QAbstractButton::clicked, this, handler);
-    const std::pair<int, const char*> auxiliary[] = {
-        {WipeSetup, "Wipe Setup"}, {WashSetup, "Wash Setup"}, {Illuminator, "Illuminator Control"}};
-    for (auto [id, title] : auxiliary)
+    const std::pair<int, ReplyWindow> auxiliary[] = {{WipeSetup, ReplyWindow::WiperSetup},
+                                                     {WashSetup, ReplyWindow::WasherSetup},
+                                                     {Illuminator, ReplyWindow::Illuminator}};
+    for (auto [id, window] : auxiliary)
         connect(static_cast<QAbstractButton*>(control(id)), &QAbstractButton::clicked, this,
-                [this, title = title] { OnAuxiliarySetup(title); });
+                [this, window = window] { OnAuxiliarySetup(window); });
     connect(cameraAddress_, &QSpinBox::valueChanged, this, [this](int address) { link_.SetCameraAddress(address); });
 }
 
@@ -123,6 +131,7 @@ void ConsoleDialog::OnCameraSetup()
     link_.queue().DiscardWaiting();
     timers_->Stop(ConsoleTimer::QueueService);
     SetupDialog dialog(in, link_, services_.timers, services_.prompter, services_.modal, ports, this);
+    dialog.openWindow = [this](ReplyWindow window) { OpenFromSetup(window); };
     const int result = RunPanel(dialog, ReplyWindow::Setup, dialog);
     if (result == QDialog::Accepted)
         ApplySetup(dialog.values());
@@ -254,6 +263,12 @@ void ConsoleDialog::OnDspStatus()
         DayNightPanel dayNight(*this, this);
         if (RunFeaturePanel(dayNight, ReplyWindow::DayNight, true) == QDialog::Accepted)
             settings_.lineLockPhase = dayNight.members().phase + 1;
+    } else if (panel == DspPanel::Dsp8270) {
+        Dsp8270Panel dsp8270(*this, this);
+        RunFeaturePanel(dsp8270, ReplyWindow::Dsp8270, true);
+    } else if (panel == DspPanel::HiDef) {
+        HiDefPanel hiDef(*this, this);
+        RunFeaturePanel(hiDef, ReplyWindow::HiDef, true);
     } else {
         RunPlaceholder(QString::fromLatin1(DspPanelTitle(panel)));
     }
@@ -284,10 +299,30 @@ int ConsoleDialog::RunPanel(QDialog& panel, ReplyWindow window, ReplyReceiver& r
     return result;
 }
 
-void ConsoleDialog::OnAuxiliarySetup(const char* title)
+// "Wipe Setup", "Wash Setup" and "Illuminator": the periodic requests end
+// (nothing restarts them when the window closes), the queue is emptied and
+// the link released, and the window takes its replies while it is open.
+void ConsoleDialog::OnAuxiliarySetup(ReplyWindow window)
 {
+    StopPeriodicRequests();
     PrepareForPanel();
-    RunPlaceholder(QString::fromLatin1(title));
+    std::unique_ptr<FeaturePanel> panel;
+    if (window == ReplyWindow::WiperSetup)
+        panel = std::make_unique<WipePanel>(*this, this);
+    else if (window == ReplyWindow::WasherSetup)
+        panel = std::make_unique<WashPanel>(*this, this);
+    else
+        panel = std::make_unique<IlluminatorPanel>(*this, this);
+    RunFeaturePanel(*panel, window, true);
+}
+
+// A window opened from one of Setup's buttons, inside Setup's run.
+void ConsoleDialog::OpenFromSetup(ReplyWindow window)
+{
+    if (window != ReplyWindow::OtherMaintenance)
+        return;
+    OtherMaintenancePanel panel(*this, this);
+    RunFeaturePanel(panel, window, true);
 }
 
 void ConsoleDialog::OnAbout()

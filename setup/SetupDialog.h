@@ -6,6 +6,7 @@
 #include "Timers.h"
 
 #include <bitset>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -74,6 +75,10 @@ public:
     SetupDialog(const SetupValues& in, CommandLink& link, TimerFactory& timers, Prompter& prompter,
                 ModalRunner& modal, std::vector<std::string> presentPorts, QWidget* parent = nullptr);
     ~SetupDialog() override;
+
+    // Opens a window the console owns ("Other Maintenance" for "Other
+    // Setup"), with the console's reply routing in place; set by the console.
+    std::function<void(ReplyWindow)> openWindow;
 
     // The "out" values, as the dialog ended.
     SetupValues values() const;

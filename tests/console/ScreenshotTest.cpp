@@ -5,10 +5,16 @@
 #include "CommentDialog.h"
 #include "DayNightPanel.h"
 #include "Dsp7100Panel.h"
+#include "Dsp8270Panel.h"
+#include "HiDefPanel.h"
+#include "IlluminatorPanel.h"
 #include "Lamp.h"
+#include "OtherMaintenancePanel.h"
 #include "PlaceholderDialog.h"
 #include "TestConsole.h"
 #include "TourSetupDialog.h"
+#include "WashPanel.h"
+#include "WipePanel.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -127,4 +133,26 @@ TEST(Screenshots, Panels)
     Save(dayNight, "panel-daynight");
     EXPECT_LE(dayNight.width(), 1366 - 16);
     EXPECT_LE(dayNight.height(), 768 - 80);
+}
+
+// The windows of the 8270 and HiDef cameras and the maintenance windows.
+template <class Panel> void SavePanel(TestConsole& t, const char* name)
+{
+    Panel panel(*t.console, t.console.get());
+    panel.Open();
+    Save(panel, name);
+    EXPECT_LE(panel.width(), 1366 - 16) << name;
+    EXPECT_LE(panel.height(), 768 - 80) << name;
+    panel.done(0);
+}
+
+TEST(Screenshots, CameraAndMaintenancePanels)
+{
+    TestConsole t;
+    SavePanel<Dsp8270Panel>(t, "panel-dsp8270");
+    SavePanel<HiDefPanel>(t, "panel-hidef");
+    SavePanel<OtherMaintenancePanel>(t, "panel-other-maintenance");
+    SavePanel<IlluminatorPanel>(t, "panel-illuminator");
+    SavePanel<WipePanel>(t, "panel-wipe");
+    SavePanel<WashPanel>(t, "panel-wash");
 }

@@ -512,9 +512,13 @@ TEST(SetupDialog, ButtonsAndRadios)
 TEST(SetupDialog, MaintenanceButtonsOpenTheirDialogs)
 {
     OpenSetup s(In(12));
+    std::vector<ReplyWindow> opened;
+    s.dialog->openWindow = [&](ReplyWindow w) { opened.push_back(w); };
     s.Click("LensMaintenance");
     s.Click("OtherSetup");
-    EXPECT_EQ(s.modal.titles, (Texts{"Lens Maintenance", "Other Maintenance"}));
+    EXPECT_EQ(s.modal.titles, (Texts{"Lens Maintenance"}));
+    // "Other Maintenance" is the console's to open, with its reply routing.
+    EXPECT_EQ(opened, std::vector<ReplyWindow>{ReplyWindow::OtherMaintenance});
 }
 
 TEST(SetupDialog, OkChecksAnEnabledLcuAddressAndClosingStopsTheQueries)
