@@ -288,7 +288,7 @@ private:
     void OnDspStatus();
     void RunLens55xPanel();
     void OpenFromSetup(const char* title, QWidget* parent);
-    void OnAuxiliarySetup(const char* title);
+    void OnAuxiliarySetup(ReplyWindow window);
     int RunPanel(QDialog& panel, ReplyWindow window, ReplyReceiver& receiver);
     int RunFeaturePanel(FeaturePanel& panel, ReplyWindow window, bool queued);
     void OnAbout();

@@ -5,11 +5,14 @@
 #include "ConsoleDialog.h"
 #include "ConsoleTimerIds.h"
 #include "DayNightPanel.h"
-#include "FeaturePanel.h"
 #include "Dsp7100Panel.h"
 #include "Lens55xPanel.h"
 #include "LensMaintenancePanel.h"
+#include "Dsp8270Panel.h"
+#include "HiDefPanel.h"
+#include "IlluminatorPanel.h"
 #include "ModalRunner.h"
+#include "OtherMaintenancePanel.h"
 #include "PTControl.h"
 #include "PortNames.h"
 #include "PrivacyZoneDialog.h"
@@ -18,10 +21,13 @@
 #include "SettingsStore.h"
 #include "SetupDialog.h"
 #include "TourSetupDialog.h"
+#include "WashPanel.h"
+#include "WipePanel.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QSpinBox>
+#include <memory>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -48,11 +54,12 @@ void ConsoleDialog::ConnectDialogButtons()
     };
     for (auto [id, handler] : handlers)
         connect(static_cast<QAbstractButton*>(control(id)), &QAbstractButton::clicked, this, handler);
-    const std::pair<int, const char*> auxiliary[] = {
-        {WipeSetup, "Wipe Setup"}, {WashSetup, "Wash Setup"}, {Illuminator, "Illuminator Control"}};
-    for (auto [id, title] : auxiliary)
+    const std::pair<int, ReplyWindow> auxiliary[] = {{WipeSetup, ReplyWindow::WiperSetup},
+                                                     {WashSetup, ReplyWindow::WasherSetup},
+                                                     {Illuminator, ReplyWindow::Illuminator}};
+    for (auto [id, window] : auxiliary)
         connect(static_cast<QAbstractButton*>(control(id)), &QAbstractButton::clicked, this,
-                [this, title = title] { OnAuxiliarySetup(title); });
+                [this, window = window] { OnAuxiliarySetup(window); });
     connect(cameraAddress_, &QSpinBox::valueChanged, this, [this](int address) { link_.SetCameraAddress(address); });
 }
 
@@ -260,6 +267,12 @@ void ConsoleDialog::OnDspStatus()
             settings_.lineLockPhase = dayNight.members().phase + 1;
     } else if (panel == DspPanel::Lens55X) {
         RunLens55xPanel();
+    } else if (panel == DspPanel::Dsp8270) {
+        Dsp8270Panel dsp8270(*this, this);
+        RunFeaturePanel(dsp8270, ReplyWindow::Dsp8270, true);
+    } else if (panel == DspPanel::HiDef) {
+        HiDefPanel hiDef(*this, this);
+        RunFeaturePanel(hiDef, ReplyWindow::HiDef, true);
     } else {
         RunPlaceholder(QString::fromLatin1(DspPanelTitle(panel)));
     }
@@ -301,10 +314,10 @@ void ConsoleDialog::OpenFromSetup(const char* title, QWidget* parent)
     if (std::string_view(title) == "Lens Maintenance") {
         LensMaintenancePanel maintenance(*this, parent);
         RunNestedPanel(maintenance, ReplyWindow::LensMaintenance);
-        return;
+    } else if (std::string_view(title) == "Other Maintenance") {
+        OtherMaintenancePanel other(*this, parent);
+        RunNestedPanel(other, ReplyWindow::OtherMaintenance);
     }
-    PlaceholderDialog dialog(QString::fromLatin1(title), parent);
-    RunModal(dialog);
 }
 
 int ConsoleDialog::RunNestedPanel(FeaturePanel& panel, ReplyWindow window)
@@ -339,10 +352,21 @@ int ConsoleDialog::RunPanel(QDialog& panel, ReplyWindow window, ReplyReceiver& r
     return result;
 }
 
-void ConsoleDialog::OnAuxiliarySetup(const char* title)
+// "Wipe Setup", "Wash Setup" and "Illuminator": the periodic requests end
+// (nothing restarts them when the window closes), the queue is emptied and
+// the link released, and the window takes its replies while it is open.
+void ConsoleDialog::OnAuxiliarySetup(ReplyWindow window)
 {
+    StopPeriodicRequests();
     PrepareForPanel();
-    RunPlaceholder(QString::fromLatin1(title));
+    std::unique_ptr<FeaturePanel> panel;
+    if (window == ReplyWindow::WiperSetup)
+        panel = std::make_unique<WipePanel>(*this, this);
+    else if (window == ReplyWindow::WasherSetup)
+        panel = std::make_unique<WashPanel>(*this, this);
+    else
+        panel = std::make_unique<IlluminatorPanel>(*this, this);
+    RunFeaturePanel(*panel, window, true);
 }
 
 void ConsoleDialog::OnAbout()

@@ -4,6 +4,12 @@
 #include "Dsp7100Codec.h"
 #include "PrivacyZoneCodec.h"
 #include "LensMaintenanceCodec.h"
+#include "Dsp8270Codec.h"
+#include "HiDefCodec.h"
+#include "IlluminatorCodec.h"
+#include "OtherMaintenanceCodec.h"
+#include "WashCodec.h"
+#include "WipeCodec.h"
 
 void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
 {
@@ -25,6 +31,36 @@ void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
     {
         LensMaintenanceMembers m;
         (void)DecodeLensMaintenanceReply(frame, length, m);
+    }
+    {
+        Dsp8270Members m;
+        DecodeDsp8270Reply(frame, length, m);
+    }
+    {
+        HiDefMembers m;
+        DecodeHiDefReply(frame, length, m);
+    }
+    {
+        // The replies also feed the commands built from the members.
+        OtherMaintenanceMembers m;
+        DecodeOtherMaintenanceReply(frame, length, m);
+        (void)EnhancedPresetCommand(m);
+        (void)ParkCommand(m);
+        (void)HeaterCommand(m.heater);
+    }
+    {
+        IlluminatorMembers m;
+        DecodeIlluminatorReply(frame, length, m);
+    }
+    {
+        WipeMembers m;
+        DecodeWipeReply(frame, length, m);
+        (void)WipeSetCommand(m);
+    }
+    {
+        WashMembers m;
+        DecodeWashReply(frame, length, m);
+        (void)WashSetCommand(m);
     }
     // Further windows' codecs join here, one block each.
 }

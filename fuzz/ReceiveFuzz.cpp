@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ReplyContext context;
     context.receiverType = data[1] % 15;
     context.cameraType = data[2] % 19;
-    context.open = std::bitset<kReplyWindowCount>(static_cast<unsigned long>(data[1]) << 8 | data[2]);
+    context.open = std::bitset<kReplyWindowCount>(static_cast<unsigned long>(data[0] & 0x80) << 9 |
+                                                  static_cast<unsigned long>(data[1]) << 8 | data[2]);
     context.flags.panelReplyPending = data[1] & 0x80;
     context.flags.dsp7100ReplyPending = data[2] & 0x80;
     context.flags.downloadActive = data[2] & 0x40;

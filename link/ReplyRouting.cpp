@@ -89,11 +89,22 @@ void RouteC(ReplyRoute& r, const uint8_t* frame, size_t length, const ReplyConte
     } else if (cam == 5) {
         ToOpen(r, c, ReplyWindow::ThermalControls);
     } else if (cam == 13) {
-        ToOpen(r, c, ReplyWindow::HiDef);
+        // The HiDef panel takes its camera's replies while it is open; the
+        // one it waited for clears its flag.
+        if (ToOpen(r, c, ReplyWindow::HiDef) && c.flags.panelReplyPending)
+            r.clears = PendingFlag::Panel;
     } else if (OneOf(cam, kDayNightCameras)) {
         if (!ToWaiting(r, c, ReplyWindow::DayNight, c.flags.panelReplyPending, PendingFlag::Panel))
             r.Add(Console(sub == 'L' ? ConsoleDecoder::FocusReport : ConsoleDecoder::ShiftedStatus));
     }
+}
+
+// Heater 't', freeze 'f' and enhanced preset 'o' answer the "Other
+// Maintenance" window's queries; the lens maintenance dialog has them when
+// that window is not the one open.
+ReplyWindow Maintenance(const ReplyContext& c)
+{
+    return c.IsOpen(ReplyWindow::OtherMaintenance) ? ReplyWindow::OtherMaintenance : ReplyWindow::LensMaintenance;
 }
 
 void RouteM(ReplyRoute& r, uint8_t sub, const ReplyContext& c)
@@ -105,16 +116,18 @@ void RouteM(ReplyRoute& r, uint8_t sub, const ReplyContext& c)
     const int rx = c.receiverType;
     const bool lens = sub == 't' || sub == 'f' || sub == 'o';
     if (OneOf(rx, {5, 6, 7, 11, 13, 14})) {
-        ToOpen(r, c, lens ? ReplyWindow::LensMaintenance
+        ToOpen(r, c, lens ? Maintenance(c)
                      : sub == 'w' ? ReplyWindow::WiperSetup
                      : sub == 'W' ? ReplyWindow::WasherSetup
                                   : ReplyWindow::Setup);
     } else if (rx == 12) {
+        // The washer's report reaches the "Wash Setup" window this type
+        // opens too (the 55X lens panel is never open beside it).
         if (sub == 's' || sub == 'R')
             r.Add(Console(ConsoleDecoder::VideoFlags));
-        else
+        else if (!(sub == 'W' && ToOpen(r, c, ReplyWindow::WasherSetup)))
             ToOpen(r, c, sub == 'w' ? ReplyWindow::WiperSetup
-                         : lens     ? ReplyWindow::LensMaintenance
+                         : lens     ? Maintenance(c)
                          : sub == 'S' ? ReplyWindow::Setup
                                       : ReplyWindow::Lens55X);
     } else if (rx == 8 || rx == 10) {
@@ -172,6 +185,10 @@ ReplyRoute RouteReply(const uint8_t* frame, size_t length, const ReplyContext& c
         r.Add(Console(ConsoleDecoder::PositionStatus));
         break;
     case 'b':
+        // The 8270 panel's answers carry the class letter b: while it waits
+        // they are its own, not a status for the console.
+        if (ToWaiting(r, c, ReplyWindow::Dsp8270, c.flags.panelReplyPending, PendingFlag::Panel))
+            break;
         if (c.IsOpen(ReplyWindow::Dsp723x)) {
             r.Add(Console(ConsoleDecoder::Status));
             r.Add(Window(ReplyWindow::Dsp723x));
@@ -200,7 +217,9 @@ ReplyRoute RouteReply(const uint8_t* frame, size_t length, const ReplyContext& c
         ToOpen(r, c, ReplyWindow::Illuminator);
         break;
     case '*':
-        if (!(sub == 'X' && ToOpen(r, c, ReplyWindow::LensMaintenance)))
+        // The park setting ("*XP…") answers "Other Maintenance".
+        if (!(sub == 'X' && (ToOpen(r, c, ReplyWindow::OtherMaintenance) ||
+                             ToOpen(r, c, ReplyWindow::LensMaintenance))))
             ToOpen(r, c, ReplyWindow::ToursSectors, c.flags.downloadActive);
         break;
     case 'i':

@@ -21,6 +21,8 @@ enum class ReplyWindow : int {
     ThermalControl,  // the newer thermal cores
     HiDef,
     Lens55X,
+    Dsp8270,
+    OtherMaintenance, // from Setup's "Other Setup"
     Count
 };
 constexpr size_t kReplyWindowCount = static_cast<size_t>(ReplyWindow::Count);

@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 enum Kind { kRadios, kList, kCheck, kSpin, kEdit, kButton, kHold, kLabel };
@@ -54,10 +55,22 @@ struct PanelForm::Binding {
     int* member = nullptr;
     std::string* text = nullptr;
     std::vector<QWidget*> widgets;
+    QLabel* label = nullptr; // the caption beside a labelled control
     Encoder encoder, release;
     std::function<bool()> enabled, sendIf;
     std::function<void()> also;
 };
+
+QStringList PadLeft(const QStringList& items)
+{
+    qsizetype width = 0;
+    for (const QString& item : items)
+        width = std::max(width, item.size());
+    QStringList out;
+    for (const QString& item : items)
+        out << item.rightJustified(width, QLatin1Char(' '));
+    return out;
+}
 
 PanelForm::PanelForm(FeaturePanel& panel) : panel_(panel) {}
 
@@ -131,6 +144,8 @@ void PanelForm::Place(QWidget* widget, bool labelled, const QString& caption)
     const int r = cell_ / groupColumns_;
     auto* label = new QLabel(caption, &panel_);
     label->setBuddy(widget);
+    if (!bindings_.empty() && LastWidget(0) == widget)
+        bindings_.back()->label = label;
     grid_->addWidget(label, r, 0);
     grid_->addWidget(widget, r, 1);
     // A button may follow on the same row in a group of three or more columns.
@@ -255,6 +270,18 @@ PanelForm& PanelForm::rangeMessage()
             panel_.host().prompter().ShowMessage(IntegerRangeMessage(lo, hi).toStdString(), ApplicationTitle());
         }, Qt::QueuedConnection);
     };
+    return *this;
+}
+
+PanelForm& PanelForm::hidden()
+{
+    if (bindings_.empty())
+        return *this;
+    Binding& b = *bindings_.back();
+    for (QWidget* w : b.widgets)
+        w->hide();
+    if (b.label)
+        b.label->hide();
     return *this;
 }
 

@@ -14,6 +14,9 @@ class QBoxLayout;
 class QGridLayout;
 class QWidget;
 
+// List texts padded on the left with blanks to the longest one's width.
+QStringList PadLeft(const QStringList& items);
+
 // The control table of a feature panel: one line per control, each bound
 // to a member of the panel and to the encoder that turns the member into
 // its command body. An operator's change sets the member, runs the
@@ -71,6 +74,8 @@ public:
     PanelForm& name(const QString& objectName);
     // Out-of-range typing in a spin box gets the toolkit's range message.
     PanelForm& rangeMessage();
+    // Not shown, its caption neither; the member and its box keep their value.
+    PanelForm& hidden();
 
     // The widget of the control added last (the i-th button of radios).
     template <class T> T* last(int i = 0) const { return static_cast<T*>(LastWidget(i)); }

@@ -137,7 +137,7 @@ void SetupDialog::Connect()
     clicked(c_.ntcip, [this] { Toggle(m_.ntcip, "mn1", "mn0"); });
     clicked(c_.bootLoader, [this] { OnBootLoader(); });
     clicked(c_.lensMaintenance, [this] { OpenMaintenance("Lens Maintenance"); });
-    clicked(c_.otherSetup, [this] { RunPlaceholder("Other Maintenance"); });
+    clicked(c_.otherSetup, [this] { OpenMaintenance("Other Maintenance"); });
 }
 
 // The newest command wins: whatever still waits in the queue is dropped.

@@ -322,6 +322,13 @@ std::string SimulatedCamera::StatusReply() const
     t[14] = Digit(state_.lineLockPhase);
     t[36] = 'F';
     t[37] = state_.freeze;
+    if (options().cameraType == 12) {
+        // The 8270's full record: its settings follow at fixed places.
+        std::string record = t.substr(1);
+        record.resize(SimDsp8270::kStatusLength, '0');
+        dsp8270_.WriteStatus(record);
+        t = "b" + record;
+    }
     return t;
 }
 
@@ -411,7 +418,10 @@ void SimulatedCamera::HandleText(const std::string& text)
     if (text.empty())
         return;
     std::string reply;
-    if (options().cameraType == 1 && dsp7100_.Handle(text, reply)) {
+    const int rx = options().receiverType, camera = options().cameraType;
+    const bool maintained = rx == 5 || rx == 6 || rx == 7 || rx == 11 || rx == 12 || rx == 13 || rx == 14;
+    if ((camera == 1 && dsp7100_.Handle(text, reply)) || (camera == 12 && dsp8270_.Handle(text, reply)) ||
+        (camera == 13 && hiDef_.Handle(text, reply)) || (maintained && maintenance_.Handle(text, reply))) {
         if (!reply.empty())
             Reply(reply);
         return;

@@ -3,6 +3,9 @@
 #include "SimPrivacyZones.h"
 #include "SimLens55x.h"
 #include "SimLensMaintenance.h"
+#include "SimDsp8270.h"
+#include "SimHiDef.h"
+#include "SimMaintenance.h"
 #include "SimulatedReceiver.h"
 
 #include <array>
@@ -111,6 +114,13 @@ public:
     SimLensMaintenance& lensMaintenance() { return lensMaintenance_; }
     // The 55X lens (camera type 17).
     SimLens55x& lens55x() { return lens55x_; }
+    // The 8270 camera (camera type 12): its settings ride in the "bDS" record.
+    SimDsp8270& dsp8270() { return dsp8270_; }
+    // The DayNightHiDef camera (camera type 13) answers its panel's "cDS".
+    SimHiDef& hiDef() { return hiDef_; }
+    // Maintenance, illuminator, wiper and washer of the domes that have them
+    // (receiver types 5, 6, 7, 11, 12, 13 and 14).
+    SimMaintenance& maintenance() { return maintenance_; }
 
     struct Preset {
         bool stored = false;
@@ -175,6 +185,9 @@ private:
     SimPrivacyZones privacy_;
     SimLensMaintenance lensMaintenance_;
     SimLens55x lens55x_;
+    SimDsp8270 dsp8270_;
+    SimHiDef hiDef_;
+    SimMaintenance maintenance_;
     std::array<Preset, kPresetCount> presets_;
     int lastPreset_ = 0;
     double position_[kAxes] = {};

@@ -5,14 +5,20 @@
 #include "CommentDialog.h"
 #include "DayNightPanel.h"
 #include "Dsp7100Panel.h"
+#include "Dsp8270Panel.h"
+#include "HiDefPanel.h"
+#include "IlluminatorPanel.h"
 #include "Lamp.h"
 #include "Lens55xFactoryPanel.h"
 #include "Lens55xPanel.h"
 #include "LensMaintenancePanel.h"
+#include "OtherMaintenancePanel.h"
 #include "PlaceholderDialog.h"
 #include "PrivacyZoneDialog.h"
 #include "TestConsole.h"
 #include "TourSetupDialog.h"
+#include "WashPanel.h"
+#include "WipePanel.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -177,4 +183,26 @@ TEST(Screenshots, LensPanels)
     for (FeaturePanel* p : {static_cast<FeaturePanel*>(&lens), static_cast<FeaturePanel*>(&factory),
                             static_cast<FeaturePanel*>(&maintenance)})
         p->done(0);
+}
+
+// The windows of the 8270 and HiDef cameras and the maintenance windows.
+template <class Panel> void SavePanel(TestConsole& t, const char* name)
+{
+    Panel panel(*t.console, t.console.get());
+    panel.Open();
+    Save(panel, name);
+    EXPECT_LE(panel.width(), 1366 - 16) << name;
+    EXPECT_LE(panel.height(), 768 - 80) << name;
+    panel.done(0);
+}
+
+TEST(Screenshots, CameraAndMaintenancePanels)
+{
+    TestConsole t;
+    SavePanel<Dsp8270Panel>(t, "panel-dsp8270");
+    SavePanel<HiDefPanel>(t, "panel-hidef");
+    SavePanel<OtherMaintenancePanel>(t, "panel-other-maintenance");
+    SavePanel<IlluminatorPanel>(t, "panel-illuminator");
+    SavePanel<WipePanel>(t, "panel-wipe");
+    SavePanel<WashPanel>(t, "panel-wash");
 }

@@ -476,6 +476,207 @@ TEST_F(SimulatedConsole, Lens55xPanelAndItsFactoryMenuDriveTheLens)
     EXPECT_TRUE(WaitFor([&] { return heard("L?H?") > 0; })) << "the console asks for the latches afterwards";
 }
 
+TEST_F(SimulatedConsole, Dsp8270PanelFillsFromTheStatusRecordAndSetsTheCamera)
+{
+    settings.receiverType = 13;
+    settings.cameraType = 12;
+    SimOptions options;
+    options.receiverType = 13;
+    options.cameraType = 12;
+    ASSERT_TRUE(Open(options, [](SimulatedCamera& c) {
+        SimDsp8270::Settings& s = c.dsp8270().settings();
+        s.dayNight = 2;
+        s.whiteBalance = 3;
+        s.shutter = 6;
+        s.integration = 8;
+        s.zoomLimit = 1;
+        s.freeze = true;
+        s.blc = 1;
+        s.blcArea = 2;
+        s.brightness = 40;
+        s.sharpness = 11;
+        s.manualShutter = true;
+    })) << host.error();
+    // Past the start-up requests (receiver type 13 polls "bDS").
+    ASSERT_TRUE(WaitFor([&] { return heard("bDS") > 0; }));
+    QThread::msleep(200);
+    QCoreApplication::processEvents();
+    auto list = [](QDialog& d, const char* name) {
+        return d.findChild<QComboBox*>(QString::fromLatin1(name))->currentText().trimmed().toStdString();
+    };
+    auto checked = [](QDialog& d, const char* name) {
+        return d.findChild<QAbstractButton*>(QString::fromLatin1(name))->isChecked();
+    };
+    bool filled = false;
+    modal.steps.push_back([&](QDialog& d) {
+        filled = WaitFor([&] { return list(d, "Shutter") == "1/4000"; }, 10000);
+        EXPECT_EQ(list(d, "MaximumIntegrationTime"), "1");
+        EXPECT_EQ(list(d, "DigitalZoomLimit"), "2X");
+        EXPECT_TRUE(checked(d, "DayNightControlMono"));
+        EXPECT_TRUE(checked(d, "WhiteBalanceOutdoor"));
+        EXPECT_TRUE(checked(d, "VideoFreezeFreeze"));
+        EXPECT_TRUE(checked(d, "AreaOfMostInterestTop"));
+        EXPECT_TRUE(checked(d, "ManualShutter"));
+        EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("BrightnessLevel"))->value(), 40);
+        EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("Sharpness"))->value(), 11);
+        // A change reaches the camera and its status reads it back.
+        d.findChild<QAbstractButton*>(QStringLiteral("AutoAll"))->click();
+        EXPECT_TRUE(WaitFor([&] { return heard("bEA") > 0; }));
+        d.findChild<QAbstractButton*>(QStringLiteral("DayNightControlColor"))->click();
+        EXPECT_TRUE(WaitFor([&] { return heard("bM1") > 0; }));
+        d.findChild<QAbstractButton*>(QStringLiteral("StatusQuery"))->click();
+        EXPECT_TRUE(WaitFor([&] { return checked(d, "AutoAll") && checked(d, "DayNightControlColor"); }));
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_EQ(modal.titles, std::vector<std::string>{"8270 DSP CAMERA CONTROL"});
+    EXPECT_TRUE(filled);
+}
+
+TEST_F(SimulatedConsole, HiDefPanelFillsFromTheStatusPairs)
+{
+    settings.receiverType = 7;
+    settings.cameraType = 13;
+    SimOptions options;
+    options.receiverType = 7;
+    options.cameraType = 13;
+    ASSERT_TRUE(Open(options, [](SimulatedCamera& c) {
+        c.hiDef().settings() = SimHiDef::Settings{3, 1, 4};
+    })) << host.error();
+    PastStartup();
+    auto list = [](QDialog& d, const char* name) {
+        return d.findChild<QComboBox*>(QString::fromLatin1(name))->currentText().trimmed().toStdString();
+    };
+    bool filled = false;
+    modal.steps.push_back([&](QDialog& d) {
+        filled = WaitFor([&] { return list(d, "VideoMode") == "1080/50i"; }, 10000);
+        EXPECT_EQ(list(d, "DigitalZoomRange"), "4X");
+        EXPECT_EQ(list(d, "Exposure"), "3dB");
+        // One step up; the status half a second later shows it.
+        auto* up = d.findChild<QWidget*>(QStringLiteral("ExposureControlU"));
+        QTest::mousePress(up, Qt::LeftButton);
+        QTest::mouseRelease(up, Qt::LeftButton);
+        EXPECT_TRUE(WaitFor([&] { return list(d, "Exposure") == "6dB"; }, 5000));
+        return QDialog::Rejected;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_EQ(modal.titles, std::vector<std::string>{"DSP HIDEF"});
+    EXPECT_TRUE(filled);
+    EXPECT_EQ(heard("ceu"), 1u);
+}
+
+TEST_F(SimulatedConsole, OtherMaintenanceOpensFromSetupAndFillsFromItsTimedQueries)
+{
+    ASSERT_TRUE(Open(SimOptions{}, [](SimulatedCamera& c) {
+        SimMaintenance::Settings& s = c.maintenance().settings();
+        s.heater = 41;
+        s.freezeOnPreset = true;
+        s.presetFeature = 1;
+        s.seekPreset = 5;
+        s.homePreset = 12;
+        s.homeFeature = 1;
+        s.powerUp = 2;
+        s.parkDelay = 30;
+        s.parkUnit = 2;
+        s.parkKind = 2;
+        s.parkNumber = 2;
+    })) << host.error();
+    PastStartup();
+    bool filled = false;
+    modal.steps.push_back([&](QDialog& setup) {
+        // Setup's own queries first (its last one comes 8 s after the
+        // firmware), so that none of them replaces a query of the window.
+        EXPECT_TRUE(WaitFor([&] { return static_cast<SetupDialog&>(setup).members().serialNumber == "1234"; },
+                            15000));
+        setup.findChild<QAbstractButton*>(QStringLiteral("OtherSetup"))->click();
+        return QDialog::Rejected;
+    });
+    modal.steps.push_back([&](QDialog& d) {
+        auto* parkAction = d.findChild<QComboBox*>(QStringLiteral("ParkAction"));
+        filled = WaitFor([&] { return parkAction->currentText() == QLatin1String("Tour 2"); }, 10000);
+        EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("Heater"))->value(), 41);
+        EXPECT_TRUE(d.findChild<QCheckBox*>(QStringLiteral("FreezeVideo"))->isChecked());
+        EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("SeekPreset"))->value(), 5);
+        EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("HomePreset"))->value(), 12);
+        EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("Delay"))->value(), 30);
+        EXPECT_EQ(d.findChild<QComboBox*>(QStringLiteral("ParkUnit"))->currentText().toStdString(), "Minutes");
+        // Park on preset 3 instead: the camera keeps it.
+        parkAction->setCurrentIndex(2);
+        d.findChild<QAbstractButton*>(QStringLiteral("ParkSave"))->click();
+        EXPECT_TRUE(WaitFor([&] {
+            bool saved = false;
+            host.WithDevice([&](SimulatedReceiver& r) {
+                const auto& s = static_cast<SimulatedCamera&>(r).maintenance().settings();
+                saved = s.parkKind == 1 && s.parkNumber == 3;
+            });
+            return saved;
+        }));
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("CameraSetup"))->click();
+    EXPECT_EQ(modal.titles, (std::vector<std::string>{"Setup", "Other Maintenance"}));
+    EXPECT_TRUE(filled);
+}
+
+TEST_F(SimulatedConsole, IlluminatorWipeAndWashWindowsFillFromTheDome)
+{
+    settings.receiverType = 12;
+    settings.cameraType = 8;
+    SimOptions options;
+    options.receiverType = 12;
+    options.cameraType = 8;
+    ASSERT_TRUE(Open(options, [](SimulatedCamera& c) {
+        SimMaintenance::Settings& s = c.maintenance().settings();
+        s.irOn = true;
+        s.irMode = 1;
+        s.wipeRun = 120;
+        s.wipeDelay = 7;
+        s.wipeModule = 1;
+        s.washTime = 15;
+        s.washWipe = 4;
+        s.manualWash = true;
+        s.washFrequency = 6;
+    })) << host.error();
+    // Past the start-up requests (receiver type 12 ends with "L?").
+    ASSERT_TRUE(WaitFor([&] { return heard("L?") > 0; }, 8000));
+    QThread::msleep(200);
+    QCoreApplication::processEvents();
+    auto value = [](QDialog& d, const char* name) { return d.findChild<QSpinBox*>(QString::fromLatin1(name))->value(); };
+    auto checked = [](QDialog& d, const char* name) {
+        return d.findChild<QAbstractButton*>(QString::fromLatin1(name))->isChecked();
+    };
+    bool illuminator = false, wipe = false, wash = false;
+    modal.steps.push_back([&](QDialog& d) {
+        illuminator = WaitFor([&] { return checked(d, "8650DayNightIRIROn") && checked(d, "ModeMode2"); }, 10000);
+        d.findChild<QAbstractButton*>(QStringLiteral("8650DayNightIRIROff"))->click();
+        EXPECT_TRUE(WaitFor([&] { return heard("i0") > 0; }));
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("Illuminator"))->click();
+    modal.steps.push_back([&](QDialog& d) {
+        wipe = WaitFor([&] { return value(d, "RunTime") == 120; }, 10000);
+        EXPECT_EQ(value(d, "DelayTime"), 7);
+        EXPECT_TRUE(checked(d, "ModuleNewModule"));
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("WipeSetup"))->click();
+    modal.steps.push_back([&](QDialog& d) {
+        wash = WaitFor([&] { return value(d, "WashTime") == 15; }, 10000);
+        EXPECT_EQ(value(d, "WipeTime"), 4);
+        EXPECT_EQ(value(d, "AutoModeFreq"), 6);
+        EXPECT_TRUE(checked(d, "ManualWash"));
+        d.findChild<QAbstractButton*>(QStringLiteral("Set"))->click();
+        EXPECT_TRUE(WaitFor([&] { return heard("mWW15w04m1f006") > 0; }));
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("WashSetup"))->click();
+    EXPECT_EQ(modal.titles, (std::vector<std::string>{"Illuminator Control", "Wipe Setup", "Wash Setup"}));
+    EXPECT_TRUE(illuminator);
+    EXPECT_TRUE(wipe);
+    EXPECT_TRUE(wash);
+    host.WithDevice([](SimulatedReceiver& r) { EXPECT_FALSE(static_cast<SimulatedCamera&>(r).maintenance().settings().irOn); });
+}
+
 TEST_F(SimulatedConsole, PresetsBringTheCameraBackAndTheFieldsFollowIt)
 {
     ASSERT_TRUE(Open(SimOptions{})) << host.error();

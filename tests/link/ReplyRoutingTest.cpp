@@ -24,7 +24,8 @@ std::string Describe(const ReplyStep& s)
 {
     static const char* const windows[] = {"Setup", "ToursSectors", "PrivacyZone", "LensMaintenance", "WiperSetup",
                                           "WasherSetup", "Illuminator", "Dsp7100", "Dsp723x", "Dsp7440",
-                                          "DayNight", "ThermalControls", "ThermalControl", "HiDef", "Lens55X"};
+                                          "DayNight", "ThermalControls", "ThermalControl", "HiDef", "Lens55X",
+                                          "Dsp8270", "OtherMaintenance"};
     static const char* const decoders[] = {"None", "Address", "Status", "Position", "FocusReport", "ShiftedStatus",
                                            "PositionStatus", "PresetId", "VideoFlags", "BinaryStatus",
                                            "SearchContinue"};
@@ -103,6 +104,19 @@ TEST(RouteReply, ByLetterAndOpenWindows)
          {"window:LensMaintenance"}},
         {"* other to tours", "*T1", Context(5, 3, {W::LensMaintenance, W::ToursSectors}), {"window:ToursSectors"}},
         {"i illuminator", "i1", Context(12, 8, {W::Illuminator}), {"window:Illuminator"}},
+        // Heater, freeze, enhanced preset and park answer "Other Maintenance".
+        {"m rx 5 heater", "mt32", Context(5, 3, {W::Setup, W::OtherMaintenance}), {"window:OtherMaintenance"}},
+        {"m rx 13 freeze", "mf1", Context(13, 12, {W::Setup, W::OtherMaintenance}), {"window:OtherMaintenance"}},
+        {"m rx 12 presets", "mo1051212", Context(12, 6, {W::Setup, W::OtherMaintenance}),
+         {"window:OtherMaintenance"}},
+        {"m rx 12 lens maintenance", "mt1", Context(12, 6, {W::Setup, W::LensMaintenance}),
+         {"window:LensMaintenance"}},
+        {"* X park", "*XP03022", Context(5, 3, {W::Setup, W::OtherMaintenance, W::ToursSectors}),
+         {"window:OtherMaintenance"}},
+        // Receiver type 12 opens "Wash Setup" as well: the washer's report is its.
+        {"m rx 12 washer", "mWW10", Context(12, 8, {W::WasherSetup}), {"window:WasherSetup"}},
+        {"m rx 12 W, washer closed", "mWW10", Context(12, 8, {W::Lens55X}), {"window:Lens55X"}},
+        {"b, 8270 open, not waiting", "bL3", Context(13, 12, {W::Dsp8270}), {"console:Status"}},
         {"unknown letter", "Z1", Context(5, 3, {W::Setup}), {}},
         {"too short", "", Context(5, 3), {}},
     };
@@ -164,6 +178,13 @@ TEST(RouteReply, WaitingWindowsTakeTheirAnswerAndClearTheirFlag)
          [](ReplyFlags& f) { f.panelReplyPending = true; }, {"window:Lens55X"}, PendingFlag::None},
         {"other letters pass the waiting maintenance", "L3", Context(13, 12, {W::LensMaintenance}),
          [](ReplyFlags& f) { f.panelReplyPending = true; }, {"console:PositionStatus"}, PendingFlag::None},
+        // The 8270 panel's b answers are its own while it waits, not the console's status.
+        {"8270 waiting", "bL3A1", Context(13, 12, {W::Dsp8270, W::Setup}),
+         [](ReplyFlags& f) { f.panelReplyPending = true; }, {"window:Dsp8270"}, PendingFlag::Panel},
+        {"8270 closed, another panel waiting", "bL3", Context(13, 12), [](ReplyFlags& f) { f.panelReplyPending = true; },
+         {"console:Status"}, PendingFlag::None},
+        {"HiDef takes its answer", "cD3e9v4", Context(7, 13, {W::HiDef}),
+         [](ReplyFlags& f) { f.panelReplyPending = true; }, {"window:HiDef"}, PendingFlag::Panel},
     };
     for (Case c : cases) {
         c.set(c.context.flags);
