@@ -67,6 +67,9 @@ void PanelPump::Pump()
 {
     CommandQueue& queue = link_.queue();
     const bool released = link_.linkReady && link_.linkFree;
+    // The link has been released since the last send: nothing waits for us.
+    if (released)
+        awaiting_ = false;
     if (queue.Empty()) {
         if (released || !policy_.timesOut) {
             timers_.Stop(policy_.sendTimer);
@@ -82,8 +85,10 @@ void PanelPump::Pump()
         link_.linkReady = false;
     if (!link_.SendNextQueued(policy_.slotLength)) {
         // Refused by the sender: nothing waits for an answer.
-        link_.linkReady = true;
-        link_.linkFree = true;
+        if (policy_.waitsForLink) {
+            link_.linkReady = true;
+            link_.linkFree = true;
+        }
         return;
     }
     SetFlag(true);

@@ -7,6 +7,8 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 constexpr int kJavelin408R = 3;
@@ -65,7 +67,9 @@ DayNightPanel::DayNightPanel(PanelHost& host, QWidget* parent)
             .radios(m.whiteBalance, {"Auto (Normal)", "Manual", "Auto (HPS)"}, Digit("cW")).enabledWhen(ascii)
             .row();
     for (auto [caption, press] : {std::pair{"RU", "cWR"}, {"RD", "cWr"}, {"BU", "cWB"}, {"BD", "cWb"}})
-        form().hold(caption, Fixed(press), Fixed("cWQ")).enabledWhen([this] { return m_.whiteBalance == 1; });
+        form().hold(caption, Fixed(press), Fixed("cWQ")).enabledWhen([this] {
+            return m_.whiteBalance == 1 || m_.whiteBalance == -1; // unknown at opening: enabled
+        });
     form()
             .radios(m.indoor, {"Indoor", "Outdoor"}, Digit("cw"))
         .column()
@@ -205,12 +209,20 @@ void DayNightPanel::OnZoomPositionSet()
 // would send the dialog's commands under this panel's flag, and a request
 // of its own (newest wins) would drop what the dialog queued. A link still
 // waiting for this panel's answer is released. Afterwards the pump runs
-// again, so nothing left in the queue stays there.
+// again, so nothing left in the queue stays there, and the requests of the
+// opening that had not gone yet (the first status, the TR6204K3 queries)
+// are asked again.
 void DayNightPanel::OnPrivacySetup()
 {
+    std::vector<std::pair<int, int>> resting;
+    for (int id : {pump().policy().statusTimer, int(kLightTimer), int(kDayShutterTimer), int(kNightShutterTimer)})
+        if (timers().IsRunning(id))
+            resting.emplace_back(id, timers().Period(id));
     PanelClosed();
     pump().Close();
     host().OpenPrivacyZones(this);
+    for (auto [id, ms] : resting)
+        timers().Start(id, ms);
     pump().StartPump();
 }
 

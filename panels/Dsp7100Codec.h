@@ -17,6 +17,8 @@ struct Dsp7100Members {
 
 struct Dsp7100Reply {
     int nextStep = -1; // the status query to ask next, -1 unchanged
+    char letter = 0;   // 'W', 'V', 'G', 'Z' or 'M'; 0 for another reply
+    bool applied = false; // the frame checked and its modes were taken
     // The boxes the reply wrote; a written box sends its value back.
     bool colour = false;
     bool integration = false;

@@ -57,17 +57,21 @@ Dsp7100Panel::Dsp7100Panel(PanelHost& host, QWidget* parent)
 
     form().column()
         .group("Color Balance", 3)
-            .radios(m.colourMode, {"Auto", "Manual"}, PerValue({"Wt", "Wm"}))
-            .spin("Color Value", m.colour, 0, 63, kColour).enabledWhen([this] { return m_.colourMode == 1; })
+            .radios(m.colourMode, {"Auto", "Manual"}, PerValue({"Wt", "Wm"})).also([this] { colourKnown_ = true; })
+            .spin("Color Value", m.colour, 0, 63, kColour)
+                .enabledWhen([this] { return colourKnown_ && m_.colourMode == 1; })
         .group("Shutter")
             .radios(m.shutterMode, {"S-Auto", "S-Manual", "I-Extern", "I-Manual"}, PerValue({"Va", "Vm", "VE", "VM"}))
-            .list("Speed", m.speed, kSpeeds, Decimal("Vs", 1)).enabledWhen([this] { return m_.shutterMode == 1; })
+                .also([this] { shutterKnown_ = true; })
+            .list("Speed", m.speed, kSpeeds, Decimal("Vs", 1))
+                .enabledWhen([this] { return shutterKnown_ && m_.shutterMode == 1; })
             .spin("Integration", m.integration, 1, 99, kIntegration)
-                .enabledWhen([this] { return m_.shutterMode == 3; })
+                .enabledWhen([this] { return shutterKnown_ && m_.shutterMode == 3; })
         .group("Gain")
-            .radios(m.gainMode, {"Auto", "Manual"}, PerValue({"Ga", "Gm"}))
-            .spin("Gain Value", m.gain, 0, 126, kGain).enabledWhen([this] { return m_.gainMode == 1; })
-            .list("Gamma", m.gamma, kGammas, Decimal("Yy", 1)).enabledWhen([this] { return m_.gainMode == 1; })
+            .radios(m.gainMode, {"Auto", "Manual"}, PerValue({"Ga", "Gm"})).also([this] { gainKnown_ = true; })
+            .spin("Gain Value", m.gain, 0, 126, kGain).enabledWhen([this] { return gainKnown_ && m_.gainMode == 1; })
+            .list("Gamma", m.gamma, kGammas, Decimal("Yy", 1))
+                .enabledWhen([this] { return !gainKnown_ || m_.gainMode == 1; })
         .group(QString())
             .check("Backlight comp", m.backlight, PerValue({"Bf", "Bn"}))
         .column()
@@ -107,6 +111,7 @@ void Dsp7100Panel::Write(int& member, int value, const Encoder& encoder)
 // status sequence from its first step.
 void Dsp7100Panel::Fill()
 {
+    colourKnown_ = shutterKnown_ = gainKnown_ = false;
     // Opening runs under PanelFilling; these writes are sent all the same.
     pump().SetFilling(false);
     Write(m_.colour, 0, kColour);
@@ -190,6 +195,11 @@ void Dsp7100Panel::OnPanelReply(const uint8_t* frame, size_t length)
     const Dsp7100Reply reply = DecodeDsp7100Reply(frame, length, m_);
     if (reply.nextStep >= 0)
         statusStep_ = reply.nextStep;
+    if (reply.applied) {
+        colourKnown_ |= reply.letter == 'W';
+        shutterKnown_ |= reply.letter == 'V';
+        gainKnown_ |= reply.letter == 'G' || reply.letter == 'M';
+    }
     Show();
     // A value the reply wrote into its box goes back to the camera, as a
     // box's change always does.

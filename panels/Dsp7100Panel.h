@@ -40,6 +40,9 @@ private:
     int preset_ = 0;
     int statusStep_ = 0;
     bool zoomHeld_ = false, scrollHeld_ = false;
+    // Until a group's mode is chosen or reported after opening, its boxes
+    // stay disabled (and the Gamma list enabled), whatever the kept modes say.
+    bool colourKnown_ = false, shutterKnown_ = false, gainKnown_ = false;
     PresetFileNames names_;
     QComboBox* presetList_ = nullptr;
 };

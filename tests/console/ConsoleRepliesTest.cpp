@@ -2,6 +2,7 @@
 #include "ConsoleTimerIds.h"
 #include "Lamp.h"
 #include "ConsoleTimeline.h"
+#include "Dsp7100Panel.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -222,19 +223,24 @@ TEST(ConsoleReplies, RegisteredWindowsReceiveTheirReplies)
 {
     TestConsole t(Types(5, 1));
     Settle(t);
-    Recorder setup, dsp;
+    Recorder setup;
     t.console->RegisterReplyWindow(ReplyWindow::Setup, &setup);
-    t.console->RegisterReplyWindow(ReplyWindow::Dsp7100, &dsp);
     t.line.Inject(Reply("S12"));
     ASSERT_EQ(setup.replies.size(), 1u);
     EXPECT_EQ(setup.replies[0], Reply("S12"));
 
-    t.console->replyFlags().dsp7100ReplyPending = true;
-    t.line.Inject(Reply("cW1"));
-    EXPECT_EQ(dsp.replies.size(), 1u);
+    // The 7100 panel takes the reply to what it sent, and only that one.
+    Dsp7100Panel& dsp = t.console->dsp7100Panel();
+    t.console->RegisterReplyWindow(ReplyWindow::Dsp7100, &dsp);
+    dsp.Open(); // its opening writes go out at once
+    EXPECT_TRUE(t.console->replyFlags().dsp7100ReplyPending);
+    t.line.Inject(Reply("cZ0"));
+    EXPECT_EQ(dsp.statusStep(), 4);
     EXPECT_FALSE(t.console->replyFlags().dsp7100ReplyPending);
-    t.line.Inject(Reply("cW1")); // nobody waits now
-    EXPECT_EQ(dsp.replies.size(), 1u);
+    t.line.Inject(Reply("cW1000000000045")); // nobody waits now
+    EXPECT_EQ(dsp.statusStep(), 4);
+    dsp.done(0);
+    t.console->RegisterReplyWindow(ReplyWindow::Dsp7100, nullptr);
 
     t.console->RegisterReplyWindow(ReplyWindow::Setup, nullptr);
     t.line.Inject(Reply("S12"));

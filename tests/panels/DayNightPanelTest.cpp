@@ -207,10 +207,15 @@ TEST(DayNightPanel, LineLockAndThePhaseRange)
     p.Click("Crystal");
     EXPECT_EQ(p.Sent(100), Texts{"Lp0"});
     EXPECT_FALSE(p.Find<QSpinBox>("Phase")->isEnabled());
-    // Enter moves the focus on; it never closes the panel.
+    // Enter and Escape move the focus on; they never close the panel.
     p.Find<QComboBox>("Shutter")->setFocus();
     QTest::keyClick(p.Find<QComboBox>("Shutter"), Qt::Key_Return);
     EXPECT_TRUE(p.panel->isVisible());
+    EXPECT_NE(QApplication::focusWidget(), p.Find<QWidget>("Shutter"));
+    QWidget* before = QApplication::focusWidget();
+    QTest::keyClick(before, Qt::Key_Escape);
+    EXPECT_TRUE(p.panel->isVisible());
+    EXPECT_NE(QApplication::focusWidget(), before);
 }
 
 TEST(DayNightPanel, JavelinDayNightRecordsAndStatusBits)
@@ -292,4 +297,71 @@ TEST(DayNightPanel, PrivacySetupOpensTheZoneDialogUnlessTheProtocolIsJavelin)
     EXPECT_EQ(p.Sent(100), Texts{"cDS"});
     p.Answer("cM2");
     EXPECT_TRUE(p.Find<QAbstractButton>("DayNightCntrlMono")->isChecked());
+}
+
+// Every control's body, driven the way the operator drives it.
+TEST(DayNightPanel, EachControlSendsItsBody)
+{
+    DayNightFixture p;
+    p.Sent(600);
+    p.Answer("cp1"); // the first line-lock report ends the initialising
+    struct Row {
+        const char* name;
+        enum { Click, Press, Down } how;
+        std::string body;
+    };
+    const Row rows[] = {
+        {"DayNightCntrlAuto", Row::Click, "cM0"},      {"DayNightCntrlMono", Row::Click, "cM2"},
+        {"Poll", Row::Click, "cn1"},                    {"Poll", Row::Click, "cn0"},
+        {"EnableRx", Row::Click, ":E"},                 {"EnableRx", Row::Click, ":D"},
+        {"SetBaud4800", Row::Click, "cC0"},             {"SetBaud384K", Row::Click, "cC3"},
+        {"FreezeOnOff", Row::Click, "cFF"},             {"VideoFreezeLive", Row::Click, "cFo"},
+        {"VideoFreezeFreeze", Row::Click, "cFO"},       {"ProgressiveScanOff", Row::Click, "cso"},
+        {"ProgressiveScanOn", Row::Click, "csO"},       {"ProgressiveScanOdd", Row::Click, "cse"},
+        {"ProgressiveScanEven", Row::Click, "csE"},     {"WhiteBalanceAutoNormal", Row::Click, "cW0"},
+        {"WhiteBalanceAutoHPS", Row::Click, "cW2"},     {"WhiteBalanceIndoor", Row::Click, "cw0"},
+        {"WhiteBalanceOutdoor", Row::Click, "cw1"},     {"BLCOff", Row::Click, "cB0"},
+        {"BLCBU", Row::Press, "cBi"},                   {"BLCBD", Row::Press, "cBd"},
+        {"BlcSlow", Row::Click, "cBs"},                 {"BlcFast", Row::Click, "cBf"},
+        {"GetZoomPosition", Row::Click, "cVS"},         {"StatusQuery", Row::Click, "cDS"},
+        {"WDROff", Row::Click, "cY0"},                  {"EISOff", Row::Click, "cE0"},
+        {"LightLevel", Row::Down, "cWL0"},              {"DayShutter", Row::Down, "cWSD0"},
+        {"NightShutter", Row::Down, "cWSN0"},           {"DigitalSlowLimit", Row::Down, "ck0"},
+        {"EISFrequency", Row::Down, "cEF1"},            {"DigitalZoomRange", Row::Down, "cD0"},
+        {"Crystal", Row::Click, "Lp1"},
+    };
+    for (const Row& r : rows) {
+        auto* w = p.Find<QWidget>(r.name);
+        ASSERT_NE(w, nullptr) << r.name;
+        if (r.how == Row::Click) {
+            QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, 6));
+        } else if (r.how == Row::Press) {
+            QTest::mousePress(w, Qt::LeftButton);
+            QTest::mouseRelease(w, Qt::LeftButton);
+        } else {
+            w->setFocus();
+            QTest::keyClick(w, Qt::Key_Down);
+        }
+        EXPECT_EQ(p.Sent(600), Texts{r.body}) << r.name;
+    }
+    // The Dsp command box goes as typed, in capitals, with no class letter.
+    auto* command = p.Find<QLineEdit>("DspCommand");
+    command->setFocus();
+    QTest::keyClicks(command, "ab3");
+    p.Click("SendDspCommand");
+    EXPECT_EQ(p.Sent(600), Texts{"AB3"});
+}
+
+// Every control can be found by a screen reader, by its caption or the label beside it.
+TEST(DayNightPanel, ControlsHaveTheirCaptionsAsAccessibleNames)
+{
+    DayNightFixture p;
+    const std::pair<const char*, const char*> named[] = {
+        {"Shutter", "Shutter"}, {"LightLevel", "Light Level"}, {"MaxAGC", "Max AGC"},
+        {"WhiteBalanceManual", "Manual"}, {"WhiteBalanceRU", "RU"}, {"Phase", "Phase"}};
+    for (auto [name, accessible] : named)
+        EXPECT_EQ(p.Find<QWidget>(name)->accessibleName().toStdString(), accessible) << name;
+    for (QWidget* w : p.panel->findChildren<QWidget*>())
+        if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QSpinBox*>(w))
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
 }

@@ -207,10 +207,11 @@ TEST(Dsp7100Panel, PresetsAndTheirFile)
     p.TypeName(3, "Car park", Qt::Key_Tab);
     EXPECT_EQ(FileText(file), "Factory default\r\nDoor\r\nA name far longer than \r\nCar park\r\nGate\r\n\r\n\r\n\r\n\r\n\r\n");
     EXPECT_EQ(list->itemText(3).toStdString(), "Car park");
-    // Enter ends the editing too, and keeps the panel open.
+    // Enter ends the editing too, moves the focus on and keeps the panel open.
     p.TypeName(4, "Gate 2", Qt::Key_Return);
     EXPECT_EQ(p.panel->presetNames()[4], "Gate 2");
     EXPECT_TRUE(p.panel->isVisible());
+    EXPECT_NE(QApplication::focusWidget(), list->lineEdit());
     // So does a click on "Store": renamed first, then stored.
     p.TypeName(5, "Loading bay", Qt::Key_unknown);
     QTest::mouseClick(p.Find<QPushButton>("Store"), Qt::LeftButton);
@@ -245,4 +246,66 @@ TEST(Dsp7100Panel, AnUnwritableFileIsReported)
     ASSERT_FALSE(p.t.prompter.shown.empty());
     EXPECT_EQ(p.t.prompter.shown.back().text, "Unable to save PRESET.DAT");
     EXPECT_EQ(p.Find<QComboBox>("PresetList")->itemText(2).toStdString(), "New name") << "kept for this opening";
+}
+
+// Each control's body, driven the way the operator drives it.
+TEST(Dsp7100Panel, EachControlSendsItsBody)
+{
+    PanelFixture p;
+    p.Open();
+    p.Sent();
+    auto click = [&](const char* name) {
+        QTest::mouseClick(p.Find<QWidget>(name), Qt::LeftButton, {}, QPoint(6, 6));
+        return p.Sent();
+    };
+    auto type = [&](const char* name, const char* text) {
+        auto* box = p.Find<QSpinBox>(name);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        return p.Sent();
+    };
+    auto hold = [&](const char* name) {
+        QTest::mousePress(p.Find<QWidget>(name), Qt::LeftButton);
+        QTest::mouseRelease(p.Find<QWidget>(name), Qt::LeftButton);
+        return p.Sent();
+    };
+    EXPECT_EQ(click("ShutterSAuto"), Texts{"cVa"});
+    EXPECT_EQ(click("ShutterIExtern"), Texts{"cVE"});
+    EXPECT_EQ(click("ShutterIManual"), Texts{"cVM"});
+    EXPECT_EQ(type("Integration", "7"), Texts{"cVi07"});
+    EXPECT_EQ(click("GainAuto"), Texts{"cGa"});
+    EXPECT_FALSE(p.Find<QWidget>("Gamma")->isEnabled());
+    EXPECT_EQ(click("GainManual"), Texts{"cGm"});
+    EXPECT_EQ(type("GainValue", "12"), (Texts{"cGg001", "cGg012"}));
+    p.Find<QWidget>("Gamma")->setFocus();
+    QTest::keyClick(p.Find<QWidget>("Gamma"), Qt::Key_Down);
+    EXPECT_EQ(p.Sent(), Texts{"cYy6"});
+    EXPECT_EQ(click("ColorBalanceAuto"), Texts{"cWt"});
+    EXPECT_EQ(hold("SL"), (Texts{"cZl", "cZq"}));
+    EXPECT_EQ(hold("SR"), (Texts{"cZr", "cZq"}));
+    EXPECT_EQ(hold("SD"), (Texts{"cZd", "cZq"}));
+    EXPECT_EQ(hold("SC"), (Texts{"cZc", "cZq"}));
+    EXPECT_EQ(hold("SO"), (Texts{"cZo", "cZs"}));
+    // Closed while a zoom is held: the zoom is stopped.
+    QTest::mousePress(p.Find<QWidget>("SI"), Qt::LeftButton);
+    p.panel->done(QDialog::Accepted);
+    EXPECT_EQ(p.Sent(), (Texts{"cZi", "cZs"}));
+}
+
+// At opening the boxes wait for the camera (or the operator) to say the
+// mode; modes kept from the last opening do not enable them.
+TEST(Dsp7100Panel, BoxesStayDisabledUntilTheModesAreKnownAfterEachOpening)
+{
+    PanelFixture p;
+    p.Open();
+    p.t.clock.Advance(500);
+    p.Answer("cW1000000000045");
+    EXPECT_TRUE(p.Find<QWidget>("ColorValue")->isEnabled());
+    p.panel->done(QDialog::Accepted);
+    p.Open();
+    EXPECT_TRUE(p.Find<QRadioButton>("ColorBalanceManual")->isChecked()) << "the kept mode is shown";
+    for (const char* name : {"ColorValue", "Speed", "Integration", "GainValue"})
+        EXPECT_FALSE(p.Find<QWidget>(name)->isEnabled()) << name;
+    EXPECT_TRUE(p.Find<QWidget>("Gamma")->isEnabled());
 }

@@ -143,9 +143,10 @@ TEST(PanelPump, SuspendedSendingAndFillingHoldCommandsWithoutLosingThem)
 TEST(PanelPump, ClosingReleasesALinkThatStillWaitsForThisWindow)
 {
     PumpFixture f(Queued(true));
-    f.pump.Enqueue("cDS"); // 'S' fifth: waits for a full reply
+    f.pump.Enqueue("cWSDS"); // 'S' fifth: waits for a full reply
     f.Sent(5);
     EXPECT_FALSE(f.link.link.linkReady);
+    EXPECT_FALSE(f.link.link.linkFree);
     f.pump.Close();
     EXPECT_TRUE(f.link.link.linkReady);
     EXPECT_TRUE(f.link.link.linkFree);
