@@ -57,6 +57,9 @@ struct PanelForm::Binding {
     Encoder encoder, release;
     std::function<bool()> enabled, sendIf;
     std::function<void()> also;
+    QLabel* label = nullptr;   // the caption beside a labelled control
+    bool readsBoxes = false;
+    bool refusedAtPress = false; // a box refused its typing as the button was pressed
 };
 
 PanelForm::PanelForm(FeaturePanel& panel) : panel_(panel) {}
@@ -131,6 +134,8 @@ void PanelForm::Place(QWidget* widget, bool labelled, const QString& caption)
     const int r = cell_ / groupColumns_;
     auto* label = new QLabel(caption, &panel_);
     label->setBuddy(widget);
+    if (!bindings_.empty())
+        bindings_.back()->label = label;
     grid_->addWidget(label, r, 0);
     grid_->addWidget(widget, r, 1);
     // A button may follow on the same row in a group of three or more columns.
@@ -250,11 +255,38 @@ PanelForm& PanelForm::rangeMessage()
         return *this;
     const int lo = box->minimum(), hi = box->maximum();
     box->outOfRange = [this, lo, hi] {
+        refused_ = true;
         // Said once the box has let go of the typing, as a message box would.
         QMetaObject::invokeMethod(&panel_, [this, lo, hi] {
+            refused_ = false;
             panel_.host().prompter().ShowMessage(IntegerRangeMessage(lo, hi).toStdString(), ApplicationTitle());
         }, Qt::QueuedConnection);
     };
+    return *this;
+}
+
+// The press moves the focus first, so a box left with an out-of-range
+// value has refused it by the time the button reports the press.
+PanelForm& PanelForm::readsBoxes()
+{
+    auto* push = dynamic_cast<QAbstractButton*>(LastWidget(0));
+    if (!push)
+        return *this;
+    Binding& b = *bindings_.back();
+    b.readsBoxes = true;
+    QObject::connect(push, &QAbstractButton::pressed, &panel_, [this, &b] { b.refusedAtPress = refused_; });
+    return *this;
+}
+
+PanelForm& PanelForm::hidden()
+{
+    if (bindings_.empty())
+        return *this;
+    Binding& b = *bindings_.back();
+    for (QWidget* w : b.widgets)
+        w->setVisible(false);
+    if (b.label)
+        b.label->setVisible(false);
     return *this;
 }
 
@@ -279,7 +311,12 @@ PanelForm& PanelForm::button(const QString& caption, Encoder encoder)
     Binding& b = Add(kButton, push, caption);
     b.encoder = std::move(encoder);
     Place(push, false, caption);
-    QObject::connect(push, &QAbstractButton::clicked, &panel_, [this, &b] { Operate(b, 0); });
+    QObject::connect(push, &QAbstractButton::clicked, &panel_, [this, &b] {
+        const bool refused = b.readsBoxes && (refused_ || b.refusedAtPress);
+        b.refusedAtPress = false;
+        if (!refused)
+            Operate(b, 0);
+    });
     return *this;
 }
 
@@ -290,9 +327,9 @@ PanelForm& PanelForm::button(const QString& caption, std::function<void()> actio
     return *this;
 }
 
-PanelForm& PanelForm::hold(const QString& caption, Encoder press, Encoder release)
+PanelForm& PanelForm::hold(const QString& caption, Encoder press, Encoder release, QSize size)
 {
-    auto* picture = new PictureButton(caption, QSize(32, 24), &panel_);
+    auto* picture = new PictureButton(caption, size, &panel_);
     picture->setObjectName(NameFor(caption, true));
     picture->setAutoDefault(false);
     picture->SetHoldButton(true);
