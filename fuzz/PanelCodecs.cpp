@@ -2,6 +2,8 @@
 
 #include "DayNightCodec.h"
 #include "Dsp7100Codec.h"
+#include "Thermal2Codec.h"
+#include "ThermalCodec.h"
 
 void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
 {
@@ -15,6 +17,14 @@ void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
     {
         Dsp7100Members m;
         (void)DecodeDsp7100Reply(frame, length, m);
+    }
+    {
+        ThermalMembers m;
+        (void)DecodeThermalReply(frame, length, m);
+    }
+    {
+        Thermal2Members m;
+        (void)DecodeThermal2Reply(frame, length, m);
     }
     // Further windows' codecs join here, one block each.
 }
