@@ -14,6 +14,8 @@
 #include "SerialPort.h"
 #include "SettingsStore.h"
 #include "SetupDialog.h"
+#include "ThermalPanel.h"
+#include "ThermalPanel2.h"
 #include "TourSetupDialog.h"
 
 #include <QAbstractButton>
@@ -254,6 +256,12 @@ void ConsoleDialog::OnDspStatus()
         DayNightPanel dayNight(*this, this);
         if (RunFeaturePanel(dayNight, ReplyWindow::DayNight, true) == QDialog::Accepted)
             settings_.lineLockPhase = dayNight.members().phase + 1;
+    } else if (panel == DspPanel::ThermalControl) {
+        ThermalPanel thermal(*this, settings_.cameraType, this);
+        RunFeaturePanel(thermal, ReplyWindow::ThermalControl, true);
+    } else if (panel == DspPanel::ThermalControls) {
+        ThermalPanel2 thermal(*this, this);
+        RunFeaturePanel(thermal, ReplyWindow::ThermalControls, true);
     } else {
         RunPlaceholder(QString::fromLatin1(DspPanelTitle(panel)));
     }

@@ -8,6 +8,8 @@
 #include "Lamp.h"
 #include "PlaceholderDialog.h"
 #include "TestConsole.h"
+#include "ThermalPanel.h"
+#include "ThermalPanel2.h"
 #include "TourSetupDialog.h"
 
 #include <QAbstractButton>
@@ -127,4 +129,17 @@ TEST(Screenshots, Panels)
     Save(dayNight, "panel-daynight");
     EXPECT_LE(dayNight.width(), 1366 - 16);
     EXPECT_LE(dayNight.height(), 768 - 80);
+    dayNight.done(0);
+    ThermalPanel thermal(*t.console, 15, t.console.get());
+    thermal.Open();
+    Save(thermal, "panel-thermal");
+    EXPECT_LE(thermal.width(), 1366 - 16);
+    EXPECT_LE(thermal.height(), 768 - 80);
+    thermal.done(0);
+    ThermalPanel2 thermal2(*t.console, t.console.get());
+    thermal2.Open();
+    Save(thermal2, "panel-thermal2");
+    EXPECT_LE(thermal2.width(), 1366 - 16);
+    EXPECT_LE(thermal2.height(), 768 - 80);
+    thermal2.done(0);
 }
