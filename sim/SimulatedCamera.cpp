@@ -144,7 +144,7 @@ bool SendsPresetWithName(int receiverType)
 } // namespace
 
 SimulatedCamera::SimulatedCamera(const Clock& clock, SimOptions options)
-    : SimulatedReceiver(clock, options), lastTick_(clock.TickCount())
+    : SimulatedReceiver(clock, options), thermalCore_(options.cameraType == 15), lastTick_(clock.TickCount())
 {
     for (int i = 0; i < kPresetCount; ++i) {
         Preset& p = presets_[static_cast<size_t>(i)];
@@ -411,7 +411,10 @@ void SimulatedCamera::HandleText(const std::string& text)
     if (text.empty())
         return;
     std::string reply;
-    if (options().cameraType == 1 && dsp7100_.Handle(text, reply)) {
+    const int cam = options().cameraType;
+    if ((cam == 1 && dsp7100_.Handle(text, reply)) ||
+        ((cam == 15 || cam == 16 || cam == 18) && thermalCore_.Handle(text, reply)) ||
+        ((cam == 5 || cam == 6 || cam == 9) && thermalCamera_.Handle(text, reply))) {
         if (!reply.empty())
             Reply(reply);
         return;

@@ -1,5 +1,7 @@
 #pragma once
 #include "SimDsp7100.h"
+#include "SimThermalCamera.h"
+#include "SimThermalCore.h"
 #include "SimulatedReceiver.h"
 
 #include <array>
@@ -15,8 +17,8 @@
 // "V?" (pan/tilt and zoom/focus as three hex digits each), "cdS" (a preset
 // name), "mss" and "mRS" (video source and reversal), the focus report
 // after "cFM" and "cFA", the Day/Night DSP settings ("cAS", "cES", "cEFS",
-// "cZmS", "cVS", "cGS", "cWLS", "cWSDS", "cWSNS") and a binary status frame
-// for every Javelin record.
+// "cZmS", "cVS", "cGS", "cWLS", "cWSDS", "cWSNS"), the thermal settings
+// ("tDS") and a binary status frame for every Javelin record.
 //
 // Motion is worked out from the clock whenever a frame arrives (or Update()
 // is called), so the camera needs no thread or timer of its own.
@@ -100,6 +102,11 @@ public:
     SetupState& setup() { return setup_; }
     // The DSP 7100 camera (camera type 1) answers its panel's queries.
     SimDsp7100& dsp7100() { return dsp7100_; }
+    // The thermal core of camera types 15, 16 and 18 (640 x 512 for 15,
+    // else 320 x 256) and the thermal camera of types 5, 6 and 9 answer the
+    // thermal panels.
+    SimThermalCore& thermalCore() { return thermalCore_; }
+    SimThermalCamera& thermalCamera() { return thermalCamera_; }
 
     struct Preset {
         bool stored = false;
@@ -159,6 +166,8 @@ private:
     State state_;
     SetupState setup_;
     SimDsp7100 dsp7100_;
+    SimThermalCore thermalCore_;
+    SimThermalCamera thermalCamera_;
     std::array<Preset, kPresetCount> presets_;
     int lastPreset_ = 0;
     double position_[kAxes] = {};
