@@ -20,6 +20,8 @@
 #include "SerialPort.h"
 #include "SettingsStore.h"
 #include "SetupDialog.h"
+#include "ThermalPanel.h"
+#include "ThermalPanel2.h"
 #include "TourSetupDialog.h"
 #include "WashPanel.h"
 #include "WipePanel.h"
@@ -273,6 +275,12 @@ void ConsoleDialog::OnDspStatus()
     } else if (panel == DspPanel::HiDef) {
         HiDefPanel hiDef(*this, this);
         RunFeaturePanel(hiDef, ReplyWindow::HiDef, true);
+    } else if (panel == DspPanel::ThermalControl) {
+        ThermalPanel thermal(*this, settings_.cameraType, this);
+        RunFeaturePanel(thermal, ReplyWindow::ThermalControl, true);
+    } else if (panel == DspPanel::ThermalControls) {
+        ThermalPanel2 thermal(*this, this);
+        RunFeaturePanel(thermal, ReplyWindow::ThermalControls, true);
     } else {
         RunPlaceholder(QString::fromLatin1(DspPanelTitle(panel)));
     }

@@ -10,6 +10,8 @@
 #include "OtherMaintenanceCodec.h"
 #include "WashCodec.h"
 #include "WipeCodec.h"
+#include "Thermal2Codec.h"
+#include "ThermalCodec.h"
 
 void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
 {
@@ -61,6 +63,14 @@ void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
         WashMembers m;
         DecodeWashReply(frame, length, m);
         (void)WashSetCommand(m);
+    }
+    {
+        ThermalMembers m;
+        (void)DecodeThermalReply(frame, length, m);
+    }
+    {
+        Thermal2Members m;
+        (void)DecodeThermal2Reply(frame, length, m);
     }
     // Further windows' codecs join here, one block each.
 }

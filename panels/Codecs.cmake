@@ -15,6 +15,8 @@ add_library(pivora_panel_codecs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ReplyView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WashCodec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WipeCodec.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Thermal2Codec.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ThermalCodec.cpp
 )
 target_include_directories(pivora_panel_codecs PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(pivora_panel_codecs PUBLIC pivora_link)

@@ -59,6 +59,8 @@ struct PanelForm::Binding {
     Encoder encoder, release;
     std::function<bool()> enabled, sendIf;
     std::function<void()> also;
+    bool readsBoxes = false;
+    bool refusedAtPress = false; // a box refused its typing as the button was pressed
 };
 
 QStringList PadLeft(const QStringList& items)
@@ -265,11 +267,26 @@ PanelForm& PanelForm::rangeMessage()
         return *this;
     const int lo = box->minimum(), hi = box->maximum();
     box->outOfRange = [this, lo, hi] {
+        refused_ = true;
         // Said once the box has let go of the typing, as a message box would.
         QMetaObject::invokeMethod(&panel_, [this, lo, hi] {
+            refused_ = false;
             panel_.host().prompter().ShowMessage(IntegerRangeMessage(lo, hi).toStdString(), ApplicationTitle());
         }, Qt::QueuedConnection);
     };
+    return *this;
+}
+
+// The press moves the focus first, so a box left with an out-of-range
+// value has refused it by the time the button reports the press.
+PanelForm& PanelForm::readsBoxes()
+{
+    auto* push = dynamic_cast<QAbstractButton*>(LastWidget(0));
+    if (!push)
+        return *this;
+    Binding& b = *bindings_.back();
+    b.readsBoxes = true;
+    QObject::connect(push, &QAbstractButton::pressed, &panel_, [this, &b] { b.refusedAtPress = refused_; });
     return *this;
 }
 
@@ -306,7 +323,12 @@ PanelForm& PanelForm::button(const QString& caption, Encoder encoder)
     Binding& b = Add(kButton, push, caption);
     b.encoder = std::move(encoder);
     Place(push, false, caption);
-    QObject::connect(push, &QAbstractButton::clicked, &panel_, [this, &b] { Operate(b, 0); });
+    QObject::connect(push, &QAbstractButton::clicked, &panel_, [this, &b] {
+        const bool refused = b.readsBoxes && (refused_ || b.refusedAtPress);
+        b.refusedAtPress = false;
+        if (!refused)
+            Operate(b, 0);
+    });
     return *this;
 }
 
@@ -317,9 +339,9 @@ PanelForm& PanelForm::button(const QString& caption, std::function<void()> actio
     return *this;
 }
 
-PanelForm& PanelForm::hold(const QString& caption, Encoder press, Encoder release)
+PanelForm& PanelForm::hold(const QString& caption, Encoder press, Encoder release, QSize size)
 {
-    auto* picture = new PictureButton(caption, QSize(32, 24), &panel_);
+    auto* picture = new PictureButton(caption, size, &panel_);
     picture->setObjectName(NameFor(caption, true));
     picture->setAutoDefault(false);
     picture->SetHoldButton(true);

@@ -1,6 +1,7 @@
 #pragma once
 #include "Encoders.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -58,7 +59,7 @@ public:
     PanelForm& button(const QString& caption, Encoder encoder);
     PanelForm& button(const QString& caption, std::function<void()> action);
     // A press-and-hold picture button: one body when pressed, one when let go.
-    PanelForm& hold(const QString& caption, Encoder press, Encoder release = nullptr);
+    PanelForm& hold(const QString& caption, Encoder press, Encoder release = nullptr, QSize size = QSize(32, 24));
     // A plain label.
     PanelForm& label(const QString& text);
     // A control the panel builds and handles itself, placed with its caption.
@@ -74,7 +75,10 @@ public:
     PanelForm& name(const QString& objectName);
     // Out-of-range typing in a spin box gets the toolkit's range message.
     PanelForm& rangeMessage();
-    // Not shown, its caption neither; the member and its box keep their value.
+    // A button that reads the boxes: when leaving a box for the button
+    // brought the range message, the click sends nothing.
+    PanelForm& readsBoxes();
+    // Created hidden (with its label) and never shown.
     PanelForm& hidden();
 
     // The widget of the control added last (the i-th button of radios).
@@ -110,4 +114,6 @@ private:
     int groupColumns_ = 2;
     int cell_ = 0;
     std::function<void()> onShow_;
+    // A box refused its typing and the range message is still to be shown.
+    bool refused_ = false;
 };

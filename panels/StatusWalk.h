@@ -61,6 +61,16 @@ template <class M> auto DigitField(int M::*field, int lo, int hi)
     };
 }
 
+// The low four bits of the value character.
+template <class M> auto LowBitsField(int M::*field, int lo, int hi)
+{
+    return [=](M& m, ReplyView v) {
+        const int d = v[0] & 0x0F;
+        if (v.size > 0 && d >= lo && d <= hi)
+            m.*field = d;
+    };
+}
+
 template <class M> auto Offset16Field(int M::*field, int lo, int hi)
 {
     return [=](M& m, ReplyView v) {

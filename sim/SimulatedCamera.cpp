@@ -144,7 +144,7 @@ bool SendsPresetWithName(int receiverType)
 } // namespace
 
 SimulatedCamera::SimulatedCamera(const Clock& clock, SimOptions options)
-    : SimulatedReceiver(clock, options), lastTick_(clock.TickCount())
+    : SimulatedReceiver(clock, options), thermalCore_(options.cameraType == 15), lastTick_(clock.TickCount())
 {
     for (int i = 0; i < kPresetCount; ++i) {
         Preset& p = presets_[static_cast<size_t>(i)];
@@ -421,7 +421,10 @@ void SimulatedCamera::HandleText(const std::string& text)
     const int rx = options().receiverType, camera = options().cameraType;
     const bool maintained = rx == 5 || rx == 6 || rx == 7 || rx == 11 || rx == 12 || rx == 13 || rx == 14;
     if ((camera == 1 && dsp7100_.Handle(text, reply)) || (camera == 12 && dsp8270_.Handle(text, reply)) ||
-        (camera == 13 && hiDef_.Handle(text, reply)) || (maintained && maintenance_.Handle(text, reply))) {
+        (camera == 13 && hiDef_.Handle(text, reply)) ||
+        ((camera == 15 || camera == 16 || camera == 18) && thermalCore_.Handle(text, reply)) ||
+        ((camera == 5 || camera == 6 || camera == 9) && thermalCamera_.Handle(text, reply)) ||
+        (maintained && maintenance_.Handle(text, reply))) {
         if (!reply.empty())
             Reply(reply);
         return;

@@ -6,6 +6,8 @@
 #include "SimDsp8270.h"
 #include "SimHiDef.h"
 #include "SimMaintenance.h"
+#include "SimThermalCamera.h"
+#include "SimThermalCore.h"
 #include "SimulatedReceiver.h"
 
 #include <array>
@@ -24,6 +26,8 @@
 // "cZmS", "cVS", "cGS", "cWLS", "cWSDS", "cWSNS"), the privacy zones of the
 // day/night camera types (see SimPrivacyZones) and a binary status frame
 // for every Javelin record.
+// "cZmS", "cVS", "cGS", "cWLS", "cWSDS", "cWSNS"), the thermal settings
+// ("tDS") and a binary status frame for every Javelin record.
 //
 // Motion is worked out from the clock whenever a frame arrives (or Update()
 // is called), so the camera needs no thread or timer of its own.
@@ -121,6 +125,11 @@ public:
     // Maintenance, illuminator, wiper and washer of the domes that have them
     // (receiver types 5, 6, 7, 11, 12, 13 and 14).
     SimMaintenance& maintenance() { return maintenance_; }
+    // The thermal core of camera types 15, 16 and 18 (640 x 512 for 15,
+    // else 320 x 256) and the thermal camera of types 5, 6 and 9 answer the
+    // thermal panels.
+    SimThermalCore& thermalCore() { return thermalCore_; }
+    SimThermalCamera& thermalCamera() { return thermalCamera_; }
 
     struct Preset {
         bool stored = false;
@@ -188,6 +197,8 @@ private:
     SimDsp8270 dsp8270_;
     SimHiDef hiDef_;
     SimMaintenance maintenance_;
+    SimThermalCore thermalCore_;
+    SimThermalCamera thermalCamera_;
     std::array<Preset, kPresetCount> presets_;
     int lastPreset_ = 0;
     double position_[kAxes] = {};

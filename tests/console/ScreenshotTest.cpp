@@ -16,6 +16,8 @@
 #include "PlaceholderDialog.h"
 #include "PrivacyZoneDialog.h"
 #include "TestConsole.h"
+#include "ThermalPanel.h"
+#include "ThermalPanel2.h"
 #include "TourSetupDialog.h"
 #include "WashPanel.h"
 #include "WipePanel.h"
@@ -205,4 +207,16 @@ TEST(Screenshots, CameraAndMaintenancePanels)
     SavePanel<IlluminatorPanel>(t, "panel-illuminator");
     SavePanel<WipePanel>(t, "panel-wipe");
     SavePanel<WashPanel>(t, "panel-wash");
+    ThermalPanel thermal(*t.console, 15, t.console.get());
+    thermal.Open();
+    Save(thermal, "panel-thermal");
+    EXPECT_LE(thermal.width(), 1366 - 16);
+    EXPECT_LE(thermal.height(), 768 - 80);
+    thermal.done(0);
+    ThermalPanel2 thermal2(*t.console, t.console.get());
+    thermal2.Open();
+    Save(thermal2, "panel-thermal2");
+    EXPECT_LE(thermal2.width(), 1366 - 16);
+    EXPECT_LE(thermal2.height(), 768 - 80);
+    thermal2.done(0);
 }

@@ -809,3 +809,108 @@ TEST(ProgramE2E, SimulatedRunWritesTheDefaultsAndKeepsThePortUnstored)
     EXPECT_EQ(s.value(QStringLiteral("Setup/Port")).toInt(), 1);
     EXPECT_FALSE(s.contains(QStringLiteral("Setup/Port Name")));
 }
+
+TEST_F(SimulatedConsole, ThermalControlFillsFromTheCoreAndReadsBackItsChanges)
+{
+    settings.receiverType = 12;
+    settings.cameraType = 15;
+    SimOptions options;
+    options.receiverType = 12;
+    options.cameraType = 15;
+    ASSERT_TRUE(Open(options, [](SimulatedCamera& c) {
+        SimThermalCore::Settings& s = c.thermalCore().settings();
+        s.palette = 5;
+        s.plateau = 300;
+        s.roiTop = 168;
+        s.dde = 40;
+    })) << host.error();
+    // Receiver type 12 starts with latch requests ("cDS" only on its status poll).
+    ASSERT_TRUE(WaitFor([&] { return heard("L?") > 0; }));
+    QThread::msleep(200);
+    QCoreApplication::processEvents();
+    // The thermal core is the camera on the right video source.
+    console->findChild<QAbstractButton*>(QStringLiteral("SourceRight"))->click();
+    ASSERT_TRUE(WaitFor([&] { return heard("ms1") > 0; }));
+    auto list = [](QDialog& d, const char* name) {
+        return d.findChild<QComboBox*>(QString::fromLatin1(name))->currentText().toStdString();
+    };
+    auto box = [](QDialog& d, const char* name) { return d.findChild<QSpinBox*>(QString::fromLatin1(name))->value(); };
+
+    bool filled = false;
+    modal.steps.push_back([&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle().toStdString(), "Thermal Control");
+        filled = WaitFor([&] { return list(d, "PolarityLUT") == "Ironbow1"; }, 10000);
+        EXPECT_EQ(box(d, "Plateau"), 300);
+        EXPECT_EQ(box(d, "ROITop"), 168);
+        EXPECT_EQ(box(d, "ROIRight"), 640);
+        EXPECT_EQ(box(d, "DDE"), 40);
+        EXPECT_TRUE(d.findChild<QAbstractButton*>(QStringLiteral("FlatFieldCorrectionAuto"))->isChecked());
+        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("Rightrange"))->text().toStdString(), "(1 to 640)");
+        d.findChild<QComboBox*>(QStringLiteral("PolarityLUT"))->setCurrentIndex(3);
+        EXPECT_TRUE(WaitFor([&] { return heard("tC3") > 0; }));
+        d.findChild<QAbstractButton*>(QStringLiteral("VideoColor"))->click();
+        EXPECT_TRUE(WaitFor([&] { return heard("tB1") > 0; }));
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_TRUE(filled) << "the status fills the panel";
+
+    bool readBack = false;
+    modal.steps.push_back([&](QDialog& d) {
+        readBack = WaitFor([&] {
+            return list(d, "PolarityLUT") == "Rainbow" &&
+                   d.findChild<QAbstractButton*>(QStringLiteral("VideoColor"))->isChecked();
+        }, 10000);
+        return QDialog::Accepted;
+    });
+    QThread::msleep(200);
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_TRUE(readBack) << "the second opening shows the changes made in the first";
+    EXPECT_EQ(heard("tDS"), 2u);
+}
+
+TEST_F(SimulatedConsole, ThermalControlsFillFromTheCameraAndReadBackItsChanges)
+{
+    settings.cameraType = 5;
+    SimOptions options;
+    options.cameraType = 5;
+    ASSERT_TRUE(Open(options, [](SimulatedCamera& c) {
+        SimThermalCamera::Settings& s = c.thermalCamera().settings();
+        s.palette = 2;
+        s.overlayMode = 2;
+        s.autoRefresh = 50;
+    })) << host.error();
+    PastStartup();
+    auto box = [](QDialog& d, const char* name) { return d.findChild<QSpinBox*>(QString::fromLatin1(name))->value(); };
+    auto list = [](QDialog& d, const char* name) {
+        return d.findChild<QComboBox*>(QString::fromLatin1(name))->currentText().toStdString();
+    };
+
+    bool filled = false;
+    modal.steps.push_back([&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle().toStdString(), "Thermal Controls");
+        filled = WaitFor([&] { return box(d, "AutoRefreshTime") == 50; }, 10000);
+        EXPECT_EQ(box(d, "ColorPalette"), 2);
+        EXPECT_EQ(box(d, "Foreground"), 15);
+        EXPECT_EQ(list(d, "OverlayMode"), "Dt/Tm/Contrast");
+        d.findChild<QAbstractButton*>(QStringLiteral("Polarity"))->click();
+        EXPECT_TRUE(WaitFor([&] { return heard("tL1") > 0; }));
+        d.findChild<QComboBox*>(QStringLiteral("DigitalZoom"))->setCurrentIndex(1);
+        EXPECT_TRUE(WaitFor([&] { return heard("tX1") > 0; }));
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_TRUE(filled) << "the status fills the panel";
+
+    bool readBack = false;
+    modal.steps.push_back([&](QDialog& d) {
+        readBack = WaitFor([&] {
+            return d.findChild<QAbstractButton*>(QStringLiteral("Polarity"))->isChecked() &&
+                   list(d, "DigitalZoom") == "2X";
+        }, 10000);
+        return QDialog::Accepted;
+    });
+    QThread::msleep(200);
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_TRUE(readBack) << "the second opening shows the changes made in the first";
+}

@@ -100,6 +100,10 @@ TEST(RouteReply, ByLetterAndOpenWindows)
         {"t thermal then illuminator", "tA1", Context(12, 6, {W::ThermalControls, W::Illuminator}),
          {"window:ThermalControls", "window:Illuminator"}},
         {"t newer thermal", "tA1", Context(12, 16, {W::ThermalControl}), {"window:ThermalControl"}},
+        // "Thermal Controls" opens for camera type 9 too, and must hear its camera.
+        {"t thermal type 9", "tC3", Context(12, 9, {W::ThermalControls}), {"window:ThermalControls"}},
+        {"t thermal type 18", "tk07200005", Context(12, 18, {W::ThermalControl}), {"window:ThermalControl"}},
+        {"t no thermal panel", "tC3", Context(12, 9, {W::Illuminator}), {"window:Illuminator"}},
         {"* X lens maintenance", "*X1", Context(5, 3, {W::LensMaintenance, W::ToursSectors}),
          {"window:LensMaintenance"}},
         {"* other to tours", "*T1", Context(5, 3, {W::LensMaintenance, W::ToursSectors}), {"window:ToursSectors"}},
