@@ -7,6 +7,7 @@
 #include "DayNightPanel.h"
 #include "FeaturePanel.h"
 #include "Dsp7100Panel.h"
+#include "Dsp7440Panel.h"
 #include "ModalRunner.h"
 #include "PTControl.h"
 #include "PortNames.h"
@@ -250,6 +251,9 @@ void ConsoleDialog::OnDspStatus()
     PrepareForPanel();
     if (panel == DspPanel::Dsp7100) {
         RunFeaturePanel(*dsp7100_, ReplyWindow::Dsp7100, false);
+    } else if (panel == DspPanel::Dsp7440) {
+        Dsp7440Panel dsp7440(*this, this);
+        RunFeaturePanel(dsp7440, ReplyWindow::Dsp7440, true);
     } else if (panel == DspPanel::DayNight) {
         DayNightPanel dayNight(*this, this);
         if (RunFeaturePanel(dayNight, ReplyWindow::DayNight, true) == QDialog::Accepted)

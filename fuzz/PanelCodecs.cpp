@@ -2,6 +2,7 @@
 
 #include "DayNightCodec.h"
 #include "Dsp7100Codec.h"
+#include "Dsp7440Codec.h"
 
 void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
 {
@@ -15,6 +16,11 @@ void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
     {
         Dsp7100Members m;
         (void)DecodeDsp7100Reply(frame, length, m);
+    }
+    {
+        Dsp7440Members m;
+        (void)DecodeDsp7440Reply(frame, length, m);
+        (void)Dsp7440ExposureEnabling(m);
     }
     // Further windows' codecs join here, one block each.
 }

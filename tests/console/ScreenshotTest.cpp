@@ -5,6 +5,7 @@
 #include "CommentDialog.h"
 #include "DayNightPanel.h"
 #include "Dsp7100Panel.h"
+#include "Dsp7440Panel.h"
 #include "Lamp.h"
 #include "PlaceholderDialog.h"
 #include "TestConsole.h"
@@ -127,4 +128,12 @@ TEST(Screenshots, Panels)
     Save(dayNight, "panel-daynight");
     EXPECT_LE(dayNight.width(), 1366 - 16);
     EXPECT_LE(dayNight.height(), 768 - 80);
+    dayNight.done(0);
+
+    Dsp7440Panel dsp7440(*t.console, t.console.get());
+    dsp7440.Open();
+    Save(dsp7440, "panel-dsp7440");
+    EXPECT_LE(dsp7440.width(), 1366 - 16);
+    EXPECT_LE(dsp7440.height(), 768 - 80);
+    dsp7440.done(0);
 }
