@@ -7,6 +7,7 @@
 #include "DayNightPanel.h"
 #include "FeaturePanel.h"
 #include "Dsp7100Panel.h"
+#include "Dsp723xPanel.h"
 #include "Dsp7440Panel.h"
 #include "ModalRunner.h"
 #include "PTControl.h"
@@ -251,6 +252,10 @@ void ConsoleDialog::OnDspStatus()
     PrepareForPanel();
     if (panel == DspPanel::Dsp7100) {
         RunFeaturePanel(*dsp7100_, ReplyWindow::Dsp7100, false);
+    } else if (panel == DspPanel::Dsp723x) {
+        const PresetNameTable& names = ConsolePresetNames();
+        dsp723x_->SetPresetNames({names.begin(), names.end()});
+        RunFeaturePanel(*dsp723x_, ReplyWindow::Dsp723x, false);
     } else if (panel == DspPanel::Dsp7440) {
         Dsp7440Panel dsp7440(*this, this);
         RunFeaturePanel(dsp7440, ReplyWindow::Dsp7440, true);

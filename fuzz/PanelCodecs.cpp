@@ -2,6 +2,7 @@
 
 #include "DayNightCodec.h"
 #include "Dsp7100Codec.h"
+#include "Dsp723xCodec.h"
 #include "Dsp7440Codec.h"
 
 void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
@@ -21,6 +22,10 @@ void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
         Dsp7440Members m;
         (void)DecodeDsp7440Reply(frame, length, m);
         (void)Dsp7440ExposureEnabling(m);
+    }
+    {
+        Dsp723xMembers m;
+        (void)DecodeDsp723xReply(frame, length, m);
     }
     // Further windows' codecs join here, one block each.
 }

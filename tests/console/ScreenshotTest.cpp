@@ -5,6 +5,7 @@
 #include "CommentDialog.h"
 #include "DayNightPanel.h"
 #include "Dsp7100Panel.h"
+#include "Dsp723xPanel.h"
 #include "Dsp7440Panel.h"
 #include "Lamp.h"
 #include "PlaceholderDialog.h"
@@ -136,4 +137,13 @@ TEST(Screenshots, Panels)
     EXPECT_LE(dsp7440.width(), 1366 - 16);
     EXPECT_LE(dsp7440.height(), 768 - 80);
     dsp7440.done(0);
+
+    Dsp723xPanel& dsp723x = t.console->dsp723xPanel();
+    const PresetNameTable& names = ConsolePresetNames();
+    dsp723x.SetPresetNames({names.begin(), names.end()});
+    dsp723x.Open();
+    Save(dsp723x, "panel-dsp723x");
+    EXPECT_LE(dsp723x.width(), 1366 - 16);
+    EXPECT_LE(dsp723x.height(), 768 - 80);
+    dsp723x.done(0);
 }
