@@ -411,7 +411,11 @@ void SimulatedCamera::HandleText(const std::string& text)
     if (text.empty())
         return;
     std::string reply;
-    if (options().cameraType == 1 && dsp7100_.Handle(text, reply)) {
+    const int camera = options().cameraType;
+    const bool dsp = (camera == 1 && dsp7100_.Handle(text, reply)) ||
+                     (camera == 2 && dsp723x_.Handle(text, state_.manualIris, state_.manualFocus, reply)) ||
+                     ((camera == 4 || camera == 10) && dsp7440_.Handle(text, reply));
+    if (dsp) {
         if (!reply.empty())
             Reply(reply);
         return;

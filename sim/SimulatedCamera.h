@@ -1,5 +1,7 @@
 #pragma once
 #include "SimDsp7100.h"
+#include "SimDsp723x.h"
+#include "SimDsp7440.h"
 #include "SimulatedReceiver.h"
 
 #include <array>
@@ -16,7 +18,9 @@
 // name), "mss" and "mRS" (video source and reversal), the focus report
 // after "cFM" and "cFA", the Day/Night DSP settings ("cAS", "cES", "cEFS",
 // "cZmS", "cVS", "cGS", "cWLS", "cWSDS", "cWSNS") and a binary status frame
-// for every Javelin record.
+// for every Javelin record. The DSP cameras whose panels read other forms
+// answer from their own blocks, chosen by camera type: 7100 (1), 72xx (2),
+// 74xx (4) and 7400/IR (10).
 //
 // Motion is worked out from the clock whenever a frame arrives (or Update()
 // is called), so the camera needs no thread or timer of its own.
@@ -100,6 +104,10 @@ public:
     SetupState& setup() { return setup_; }
     // The DSP 7100 camera (camera type 1) answers its panel's queries.
     SimDsp7100& dsp7100() { return dsp7100_; }
+    // The 72xx camera (camera type 2) answers the DSP 723x panel.
+    SimDsp723x& dsp723x() { return dsp723x_; }
+    // The 74xx cameras (camera types 4 and 10) answer the DSP 7440 panel.
+    SimDsp7440& dsp7440() { return dsp7440_; }
 
     struct Preset {
         bool stored = false;
@@ -159,6 +167,8 @@ private:
     State state_;
     SetupState setup_;
     SimDsp7100 dsp7100_;
+    SimDsp723x dsp723x_;
+    SimDsp7440 dsp7440_;
     std::array<Preset, kPresetCount> presets_;
     int lastPreset_ = 0;
     double position_[kAxes] = {};
