@@ -180,6 +180,10 @@ TEST(Dsp7440Panel, CommandEncodings)
         {[&] { p.Choose("IntegrationLength", 10); }, {"ci<"}},
         {[&] { p.Type("AGCMax", "200"); }, {"cMG200"}},
         {[&] { p.Type("Gamma", "9"); }, {"cg9"}},
+        // A box keeps to its range: "12" is refused after its "1", so no
+        // character past '9' is ever sent.
+        {[&] { p.Type("Gamma", "12"); }, {"cg1"}},
+        {[&] { p.Type("Gain", "8"); }, {}},
         {[&] { p.Click("BLCOn"); }, {"cY1"}},
         {[&] { p.Choose("BLCMode", 3); }, {"cY5"}},
         {[&] { p.Click("BLCOff"); }, {"cY0"}},
