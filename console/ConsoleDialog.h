@@ -25,6 +25,7 @@
 #include <memory>
 
 class Dsp7100Panel;
+class Dsp723xPanel;
 class FeaturePanel;
 struct SetupValues;
 class Lamp;
@@ -122,6 +123,7 @@ public:
 
     JavelinCommandBuilder& javelin() override { return javelin_; }
     Dsp7100Panel& dsp7100Panel() { return *dsp7100_; }
+    Dsp723xPanel& dsp723xPanel() { return *dsp723x_; }
     TestLog& testLog() { return testLog_; }
     TrafficRecorder& recorder() { return recorder_; }
 
@@ -306,6 +308,7 @@ private:
     ReplyReceiver* queuedPanel_ = nullptr;
     std::unique_ptr<JoystickCommands> joystick_;
     Dsp7100Panel* dsp7100_ = nullptr; // lives as long as the console
+    Dsp723xPanel* dsp723x_ = nullptr; // lives as long as the console
     CommandLogPlayer player_;
     std::string logFile_;
     bool logPaused_ = false;

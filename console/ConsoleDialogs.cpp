@@ -11,6 +11,8 @@
 #include "Dsp8270Panel.h"
 #include "HiDefPanel.h"
 #include "IlluminatorPanel.h"
+#include "Dsp723xPanel.h"
+#include "Dsp7440Panel.h"
 #include "ModalRunner.h"
 #include "OtherMaintenancePanel.h"
 #include "PTControl.h"
@@ -263,6 +265,13 @@ void ConsoleDialog::OnDspStatus()
     PrepareForPanel();
     if (panel == DspPanel::Dsp7100) {
         RunFeaturePanel(*dsp7100_, ReplyWindow::Dsp7100, false);
+    } else if (panel == DspPanel::Dsp723x) {
+        const PresetNameTable& names = ConsolePresetNames();
+        dsp723x_->SetPresetNames({names.begin(), names.end()});
+        RunFeaturePanel(*dsp723x_, ReplyWindow::Dsp723x, false);
+    } else if (panel == DspPanel::Dsp7440) {
+        Dsp7440Panel dsp7440(*this, this);
+        RunFeaturePanel(dsp7440, ReplyWindow::Dsp7440, true);
     } else if (panel == DspPanel::DayNight) {
         DayNightPanel dayNight(*this, this);
         if (RunFeaturePanel(dayNight, ReplyWindow::DayNight, true) == QDialog::Accepted)

@@ -12,6 +12,8 @@
 #include "WipeCodec.h"
 #include "Thermal2Codec.h"
 #include "ThermalCodec.h"
+#include "Dsp723xCodec.h"
+#include "Dsp7440Codec.h"
 
 void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
 {
@@ -71,6 +73,15 @@ void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
     {
         Thermal2Members m;
         (void)DecodeThermal2Reply(frame, length, m);
+    }
+    {
+        Dsp7440Members m;
+        (void)DecodeDsp7440Reply(frame, length, m);
+        (void)Dsp7440ExposureEnabling(m);
+    }
+    {
+        Dsp723xMembers m;
+        (void)DecodeDsp723xReply(frame, length, m);
     }
     // Further windows' codecs join here, one block each.
 }

@@ -80,6 +80,8 @@ void PanelPump::Pump()
         return;
     if (policy_.waitsForLink)
         link_.linkReady = false;
+    if (beforeSend)
+        beforeSend(queue.PeekNext());
     if (!link_.SendNextQueued(policy_.slotLength)) {
         // Refused by the sender: nothing waits for an answer.
         link_.linkReady = true;

@@ -68,6 +68,9 @@ public:
 
     // Shown when the reply time-out expires with a message to show.
     std::function<void(const char*)> showMessage;
+    // Sees the queued command the pump is about to send, just before it
+    // goes (a window that addresses one command differently sets that up).
+    std::function<void(std::string_view next)> beforeSend;
 
 private:
     void Pump();

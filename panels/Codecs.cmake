@@ -4,6 +4,8 @@ add_library(pivora_panel_codecs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/DayNightCodec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Dsp7100Codec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Dsp8270Codec.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Dsp723xCodec.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Dsp7440Codec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Encoders.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Lens55xCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LensMaintenanceCodec.cpp

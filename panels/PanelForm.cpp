@@ -15,12 +15,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
-enum Kind { kRadios, kList, kCheck, kSpin, kEdit, kButton, kHold, kLabel };
+enum Kind { kRadios, kList, kCheck, kSpin, kEdit, kButton, kHold, kLabel, kSlider };
+
+QString ThreeDigits(int v)
+{
+    return QStringLiteral("%1").arg(v, 3, 10, QLatin1Char('0'));
+}
 
 // A spin box that lets the operator type a number outside its range, so
 // that leaving the box can say so instead of refusing the keys silently.
@@ -61,6 +67,7 @@ struct PanelForm::Binding {
     std::function<void()> also;
     bool readsBoxes = false;
     bool refusedAtPress = false; // a box refused its typing as the button was pressed
+    bool changedOnly = false;
 };
 
 QStringList PadLeft(const QStringList& items)
@@ -133,7 +140,7 @@ QString PanelForm::NameFor(const QString& caption, bool withGroup) const
     return name;
 }
 
-void PanelForm::Place(QWidget* widget, bool labelled, const QString& caption)
+void PanelForm::Place(QWidget* widget, bool labelled, const QString& caption, bool wide)
 {
     if (!grid_)
         group(QString());
@@ -149,6 +156,11 @@ void PanelForm::Place(QWidget* widget, bool labelled, const QString& caption)
     if (!bindings_.empty() && LastWidget(0) == widget)
         bindings_.back()->label = label;
     grid_->addWidget(label, r, 0);
+    if (wide) {
+        grid_->addWidget(widget, r, 1, 1, groupColumns_ > 1 ? groupColumns_ - 1 : 1);
+        cell_ += groupColumns_;
+        return;
+    }
     grid_->addWidget(widget, r, 1);
     // A button may follow on the same row in a group of three or more columns.
     cell_ += groupColumns_ > 2 ? 2 : groupColumns_;
@@ -187,6 +199,8 @@ void PanelForm::Send(const Encoder& encoder, int value)
 void PanelForm::Operate(Binding& b, int value)
 {
     if (panel_.filling())
+        return;
+    if (b.changedOnly && b.member && *b.member == value)
         return;
     if (b.member)
         *b.member = value;
@@ -360,6 +374,36 @@ PanelForm& PanelForm::hold(const QString& caption, Encoder press, Encoder releas
     return *this;
 }
 
+PanelForm& PanelForm::slider(const QString& caption, int& member, int lo, int hi, Encoder encoder)
+{
+    auto* box = new QWidget(&panel_);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* bar = new QSlider(Qt::Horizontal, box);
+    bar->setObjectName(NameFor(caption, false));
+    bar->setRange(lo, hi);
+    bar->setMinimumWidth(hi - lo + 1 > 100 ? 128 : 64);
+    auto* value = new QLabel(ThreeDigits(member), box);
+    value->setObjectName(NameFor(caption, false) + QStringLiteral("Value"));
+    value->setAccessibleName(caption);
+    row->addWidget(bar, 1);
+    row->addWidget(value);
+    Binding& b = Add(kSlider, bar, caption);
+    b.widgets.push_back(value);
+    b.member = &member;
+    b.encoder = std::move(encoder);
+    Place(box, true, caption);
+    QObject::connect(bar, &QSlider::sliderReleased, &panel_, [this, &b, bar] { Operate(b, bar->value()); });
+    // The label follows the slider; a move by the keys or a click on the
+    // groove ends where it is.
+    QObject::connect(bar, &QSlider::valueChanged, &panel_, [this, &b, bar, value](int v) {
+        value->setText(ThreeDigits(v));
+        if (!bar->isSliderDown())
+            Operate(b, v);
+    });
+    return *this;
+}
+
 PanelForm& PanelForm::label(const QString& text)
 {
     auto* l = new QLabel(text, &panel_);
@@ -392,6 +436,13 @@ PanelForm& PanelForm::sendIf(std::function<bool()> condition)
 {
     if (!bindings_.empty())
         bindings_.back()->sendIf = std::move(condition);
+    return *this;
+}
+
+PanelForm& PanelForm::onlyWhenChanged()
+{
+    if (!bindings_.empty())
+        bindings_.back()->changedOnly = true;
     return *this;
 }
 
@@ -447,6 +498,14 @@ void PanelForm::Show()
             auto* box = static_cast<QSpinBox*>(b->widgets.front());
             if (*b->member >= box->minimum() && *b->member <= box->maximum() && box->value() != *b->member)
                 box->setValue(*b->member);
+            break;
+        }
+        case kSlider: {
+            auto* bar = static_cast<QSlider*>(b->widgets.front());
+            if (*b->member >= bar->minimum() && *b->member <= bar->maximum()) {
+                bar->setValue(*b->member);
+                static_cast<QLabel*>(b->widgets.back())->setText(ThreeDigits(*b->member));
+            }
             break;
         }
         case kEdit: {

@@ -420,8 +420,10 @@ void SimulatedCamera::HandleText(const std::string& text)
     std::string reply;
     const int rx = options().receiverType, camera = options().cameraType;
     const bool maintained = rx == 5 || rx == 6 || rx == 7 || rx == 11 || rx == 12 || rx == 13 || rx == 14;
-    if ((camera == 1 && dsp7100_.Handle(text, reply)) || (camera == 12 && dsp8270_.Handle(text, reply)) ||
-        (camera == 13 && hiDef_.Handle(text, reply)) ||
+    if ((camera == 1 && dsp7100_.Handle(text, reply)) ||
+        (camera == 2 && dsp723x_.Handle(text, state_.manualIris, state_.manualFocus, reply)) ||
+        ((camera == 4 || camera == 10) && dsp7440_.Handle(text, reply)) ||
+        (camera == 12 && dsp8270_.Handle(text, reply)) || (camera == 13 && hiDef_.Handle(text, reply)) ||
         ((camera == 15 || camera == 16 || camera == 18) && thermalCore_.Handle(text, reply)) ||
         ((camera == 5 || camera == 6 || camera == 9) && thermalCamera_.Handle(text, reply)) ||
         (maintained && maintenance_.Handle(text, reply))) {

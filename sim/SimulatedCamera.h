@@ -8,6 +8,8 @@
 #include "SimMaintenance.h"
 #include "SimThermalCamera.h"
 #include "SimThermalCore.h"
+#include "SimDsp723x.h"
+#include "SimDsp7440.h"
 #include "SimulatedReceiver.h"
 
 #include <array>
@@ -28,6 +30,10 @@
 // for every Javelin record.
 // "cZmS", "cVS", "cGS", "cWLS", "cWSDS", "cWSNS"), the thermal settings
 // ("tDS") and a binary status frame for every Javelin record.
+// "cZmS", "cVS", "cGS", "cWLS", "cWSDS", "cWSNS") and a binary status frame
+// for every Javelin record. The DSP cameras whose panels read other forms
+// answer from their own blocks, chosen by camera type: 7100 (1), 72xx (2),
+// 74xx (4) and 7400/IR (10).
 //
 // Motion is worked out from the clock whenever a frame arrives (or Update()
 // is called), so the camera needs no thread or timer of its own.
@@ -130,6 +136,10 @@ public:
     // thermal panels.
     SimThermalCore& thermalCore() { return thermalCore_; }
     SimThermalCamera& thermalCamera() { return thermalCamera_; }
+    // The 72xx camera (camera type 2) answers the DSP 723x panel.
+    SimDsp723x& dsp723x() { return dsp723x_; }
+    // The 74xx cameras (camera types 4 and 10) answer the DSP 7440 panel.
+    SimDsp7440& dsp7440() { return dsp7440_; }
 
     struct Preset {
         bool stored = false;
@@ -199,6 +209,8 @@ private:
     SimMaintenance maintenance_;
     SimThermalCore thermalCore_;
     SimThermalCamera thermalCamera_;
+    SimDsp723x dsp723x_;
+    SimDsp7440 dsp7440_;
     std::array<Preset, kPresetCount> presets_;
     int lastPreset_ = 0;
     double position_[kAxes] = {};

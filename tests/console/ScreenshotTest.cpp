@@ -8,6 +8,8 @@
 #include "Dsp8270Panel.h"
 #include "HiDefPanel.h"
 #include "IlluminatorPanel.h"
+#include "Dsp723xPanel.h"
+#include "Dsp7440Panel.h"
 #include "Lamp.h"
 #include "Lens55xFactoryPanel.h"
 #include "Lens55xPanel.h"
@@ -219,4 +221,20 @@ TEST(Screenshots, CameraAndMaintenancePanels)
     EXPECT_LE(thermal2.width(), 1366 - 16);
     EXPECT_LE(thermal2.height(), 768 - 80);
     thermal2.done(0);
+
+    Dsp7440Panel dsp7440(*t.console, t.console.get());
+    dsp7440.Open();
+    Save(dsp7440, "panel-dsp7440");
+    EXPECT_LE(dsp7440.width(), 1366 - 16);
+    EXPECT_LE(dsp7440.height(), 768 - 80);
+    dsp7440.done(0);
+
+    Dsp723xPanel& dsp723x = t.console->dsp723xPanel();
+    const PresetNameTable& names = ConsolePresetNames();
+    dsp723x.SetPresetNames({names.begin(), names.end()});
+    dsp723x.Open();
+    Save(dsp723x, "panel-dsp723x");
+    EXPECT_LE(dsp723x.width(), 1366 - 16);
+    EXPECT_LE(dsp723x.height(), 768 - 80);
+    dsp723x.done(0);
 }

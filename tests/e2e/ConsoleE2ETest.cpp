@@ -3,6 +3,8 @@
 #include "ConsoleDialog.h"
 #include "DataFolder.h"
 #include "DayNightPanel.h"
+#include "Dsp723xPanel.h"
+#include "Dsp7440Panel.h"
 #include "ModalRunner.h"
 #include "ScriptedModalRunner.h"
 #include "SetupDialog.h"
@@ -28,6 +30,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QThread>
+#include <QSlider>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -675,6 +678,124 @@ TEST_F(SimulatedConsole, IlluminatorWipeAndWashWindowsFillFromTheDome)
     EXPECT_TRUE(wipe);
     EXPECT_TRUE(wash);
     host.WithDevice([](SimulatedReceiver& r) { EXPECT_FALSE(static_cast<SimulatedCamera&>(r).maintenance().settings().irOn); });
+}
+
+TEST_F(SimulatedConsole, Dsp7440PanelFillsFromTheCameraAndSetsIt)
+{
+    settings.cameraType = 4;
+    SimOptions options;
+    options.cameraType = 4;
+    ASSERT_TRUE(Open(options, [](SimulatedCamera& c) {
+        SimDsp7440::Settings& s = c.dsp7440().settings();
+        s.whiteBalance = 2;
+        s.red = 180;
+        s.blue = 40;
+        s.gainMode = 1;
+        s.gain = 5;
+        s.agcMax = 200;
+        s.shutterMode = 1;
+        s.speed = 7;
+        s.integration = 0;
+        s.blc = 1;
+        s.blcMode = 2;
+        s.gamma = 6;
+        s.effectsE = 4; // vertical flip
+        s.effectse = 2; // colour bars
+        s.preset = '2';
+    })) << host.error();
+    PastStartup();
+    auto camera = [&] {
+        SimDsp7440::Settings s;
+        host.WithDevice([&](SimulatedReceiver& d) { s = static_cast<SimulatedCamera&>(d).dsp7440().settings(); });
+        return s;
+    };
+    const size_t statusBefore = heard("cDS");
+    bool filled = false;
+    modal.steps.push_back([&](QDialog& d) {
+        auto list = [&](const char* name) {
+            return d.findChild<QComboBox*>(QString::fromLatin1(name))->currentText().toStdString();
+        };
+        auto button = [&](const char* name) { return d.findChild<QAbstractButton*>(QString::fromLatin1(name)); };
+        auto* red = d.findChild<QSlider*>(QStringLiteral("Red"));
+        filled = WaitFor([&] { return red->value() == 180; }, 10000);
+        EXPECT_GT(heard("cDS"), statusBefore) << "the panel's own status request";
+        EXPECT_TRUE(button("AutoWhiteBalanceUser")->isChecked());
+        EXPECT_TRUE(red->isEnabled());
+        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("BlueValue"))->text().toStdString(), "040");
+        EXPECT_EQ(list("GainMode"), "Manual");
+        EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("Gain"))->value(), 5);
+        EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("AGCMax"))->value(), 200);
+        EXPECT_EQ(list("ShutterMode"), "Manual");
+        EXPECT_EQ(list("ShutterSpeed"), "1/10,000");
+        EXPECT_EQ(list("Integration"), "Off");
+        EXPECT_EQ(list("BLCMode"), "Brighten Dark Areas");
+        EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("Gamma"))->value(), 6);
+        EXPECT_TRUE(button("VerticalFlip")->isChecked());
+        EXPECT_TRUE(button("ColorBars")->isChecked());
+        // What the operator changes reaches the camera.
+        button("Freeze")->click();
+        EXPECT_TRUE(WaitFor([&] { return camera().effectsE == 5; }));
+        EXPECT_FALSE(button("ColorBars")->isEnabled());
+        button("Recall")->click();
+        EXPECT_TRUE(WaitFor([&] { return heard("cPr2") == 1; }));
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_TRUE(filled);
+}
+
+TEST_F(SimulatedConsole, Dsp723xPanelFillsFromItsStatusSequenceAndKeepsEveryCommand)
+{
+    settings.cameraType = 2;
+    SimOptions options;
+    options.cameraType = 2;
+    ASSERT_TRUE(Open(options, [](SimulatedCamera& c) {
+        SimDsp723x::Settings& s = c.dsp723x().settings();
+        s.zoomRange = 3;
+        s.shutter = 9;
+        s.whiteBalance = 5;
+        s.blc = 1;
+        s.integration = 1;
+        c.state().manualIris = true;
+        c.state().manualFocus = true;
+    })) << host.error();
+    PastStartup();
+    auto camera = [&] {
+        std::pair<SimDsp723x::Settings, SimulatedCamera::State> s;
+        host.WithDevice([&](SimulatedReceiver& d) {
+            auto& c = static_cast<SimulatedCamera&>(d);
+            s = {c.dsp723x().settings(), c.state()};
+        });
+        return s;
+    };
+    bool filled = false;
+    modal.steps.push_back([&](QDialog& d) {
+        auto button = [&](const char* name) { return d.findChild<QAbstractButton*>(QString::fromLatin1(name)); };
+        filled = WaitFor([&] { return button("AutoIntegrationOn")->isChecked(); }, 10000);
+        for (const char* query : {"cIS", "cSS", "cWS", "cFS", "cBS", "ciS"})
+            EXPECT_EQ(heard(query), 1u) << query;
+        EXPECT_TRUE(button("DigitalZoomRange8X")->isChecked());
+        EXPECT_TRUE(button("IrisManual")->isChecked());
+        EXPECT_TRUE(button("IOPN")->isEnabled());
+        EXPECT_EQ(d.findChild<QComboBox*>(QStringLiteral("Shutter"))->currentText().toStdString(), "1/1000");
+        EXPECT_TRUE(button("WhiteBalanceFluorescent")->isChecked());
+        EXPECT_TRUE(button("FocusManual")->isChecked());
+        EXPECT_TRUE(button("FFR")->isEnabled());
+        EXPECT_TRUE(button("BkLiteCompOn")->isChecked());
+        // Commands queued together all reach the camera, in order.
+        button("DigitalZoomRange2X")->click();
+        button("WhiteBalanceLock")->click();
+        d.findChild<QComboBox*>(QStringLiteral("Shutter"))->setCurrentIndex(4);
+        EXPECT_TRUE(WaitFor([&] {
+            const auto [dsp, state] = camera();
+            return dsp.zoomRange == 1 && dsp.whiteBalance == 2 && dsp.shutter == 4 && !state.manualIris;
+        }));
+        EXPECT_TRUE(button("IrisAuto")->isChecked());
+        EXPECT_TRUE(prompter.shown.empty()) << "no command timed out";
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_TRUE(filled);
 }
 
 TEST_F(SimulatedConsole, PresetsBringTheCameraBackAndTheFieldsFollowIt)
