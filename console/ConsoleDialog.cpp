@@ -12,6 +12,7 @@
 #include "Prompter.h"
 #include "StatusPoll.h"
 #include "TrafficStrip.h"
+#include "ToursSectorsDialog.h"
 #include "TrafficText.h"
 
 #include <QAbstractButton>
@@ -38,6 +39,7 @@ ConsoleDialog::ConsoleDialog(ConsoleServices services, const ConsoleSettings& se
     link_.sendingSuspended = true;
     BuildWindow();
     dsp7100_ = new Dsp7100Panel(*this, this);
+    toursSectors_ = new ToursSectorsDialog(*this, this);
     ConnectDialogButtons();
     ConnectLensButtons();
     ConnectPresetControls();

@@ -25,6 +25,7 @@
 #include <memory>
 
 class Dsp7100Panel;
+class ToursSectorsDialog;
 class FeaturePanel;
 struct SetupValues;
 class Lamp;
@@ -120,6 +121,7 @@ public:
 
     JavelinCommandBuilder& javelin() override { return javelin_; }
     Dsp7100Panel& dsp7100Panel() { return *dsp7100_; }
+    ToursSectorsDialog& toursSectorsDialog() { return *toursSectors_; }
     TestLog& testLog() { return testLog_; }
     TrafficRecorder& recorder() { return recorder_; }
 
@@ -302,6 +304,7 @@ private:
     ReplyReceiver* queuedPanel_ = nullptr;
     std::unique_ptr<JoystickCommands> joystick_;
     Dsp7100Panel* dsp7100_ = nullptr; // lives as long as the console
+    ToursSectorsDialog* toursSectors_ = nullptr; // so does this
     CommandLogPlayer player_;
     std::string logFile_;
     bool logPaused_ = false;

@@ -15,6 +15,7 @@
 #include "SettingsStore.h"
 #include "SetupDialog.h"
 #include "TourSetupDialog.h"
+#include "ToursSectorsDialog.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -221,8 +222,12 @@ void ConsoleDialog::OnTourSetup()
 {
     StopPeriodicRequests();
     if (OneOf(settings_.receiverType, {5, 7, 11, 12, 13, 14})) {
+        // The dialog takes the '*' and 'd' replies while it runs and pumps
+        // the queue itself: the console's queue service must not take its
+        // commands (it would cut the long ones).
         PrepareForPanel();
-        RunPlaceholder(QStringLiteral("Tours and Sectors Setup"));
+        timers_->Stop(ConsoleTimer::QueueService);
+        RunFeaturePanel(*toursSectors_, ReplyWindow::ToursSectors, false);
         return;
     }
     TourSetupDialog dialog(settings_.storedTourEntries, settings_.dwellTime, settings_.tourEntryFlags,

@@ -9,6 +9,7 @@
 #include "PlaceholderDialog.h"
 #include "TestConsole.h"
 #include "TourSetupDialog.h"
+#include "ToursSectorsDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -127,4 +128,10 @@ TEST(Screenshots, Panels)
     Save(dayNight, "panel-daynight");
     EXPECT_LE(dayNight.width(), 1366 - 16);
     EXPECT_LE(dayNight.height(), 768 - 80);
+    ToursSectorsDialog& tours = t.console->toursSectorsDialog();
+    tours.Open();
+    Save(tours, "tours-sectors");
+    EXPECT_LE(tours.width(), 1366 - 16);
+    EXPECT_LE(tours.height(), 768 - 80);
+    tours.done(0);
 }
