@@ -1,4 +1,5 @@
 #pragma once
+#include "SimDome.h"
 #include "SimDsp7100.h"
 #include "SimulatedReceiver.h"
 
@@ -100,6 +101,10 @@ public:
     SetupState& setup() { return setup_; }
     // The DSP 7100 camera (camera type 1) answers its panel's queries.
     SimDsp7100& dsp7100() { return dsp7100_; }
+    // The domes (receiver types 5, 7, 11, 12, 13, 14) keep sectors, privacy
+    // zones and tours for "Tours and Sectors Setup".
+    SimDome& dome() { return dome_; }
+    bool IsDome() const;
 
     struct Preset {
         bool stored = false;
@@ -136,6 +141,8 @@ private:
     bool HandlePreset(const std::string& text);
     bool HandlePosition(const std::string& text);
     bool HandleTour(const std::string& text);
+    bool HandleDome(const std::string& text);
+    std::string PresetPositionReply(uint8_t character, int index) const;
     bool HandleDsp(const std::string& text);
     bool HandleSetup(const std::string& text);
     void HandleRecord(const std::string& record);
@@ -159,6 +166,7 @@ private:
     State state_;
     SetupState setup_;
     SimDsp7100 dsp7100_;
+    SimDome dome_;
     std::array<Preset, kPresetCount> presets_;
     int lastPreset_ = 0;
     double position_[kAxes] = {};
