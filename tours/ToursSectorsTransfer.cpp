@@ -80,8 +80,7 @@ void ToursSectorsDialog::EndDownload(bool complete)
         else if (!writer_.Commit())
             host().prompter().ShowMessage(kUnableToOpen, ApplicationTitle(), MessageButtons::Ok, MessageIcon::Warning);
     }
-    if (isVisible())
-        Show();
+    Show();
 }
 
 void ToursSectorsDialog::OnUpload()
@@ -118,7 +117,7 @@ void ToursSectorsDialog::EndUpload()
     timers().Stop(ToursTimer::Upload);
     const bool was = reader_.isOpen();
     reader_.Close();
-    if (was && isVisible())
+    if (was)
         Show();
 }
 
