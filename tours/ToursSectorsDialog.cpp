@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
 
 namespace {
 // A number box that takes 0 to its maximum typed in, while its arrows

@@ -11,6 +11,7 @@
 #include "ToursSectorsCodec.h"
 
 #include <QProgressBar>
+#include <algorithm>
 
 namespace {
 constexpr const char* kUnableToOpen = "Unable to open file";
