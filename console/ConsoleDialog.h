@@ -25,7 +25,11 @@
 #include <memory>
 
 class Dsp7100Panel;
+<<<<<<< HEAD
 class Dsp723xPanel;
+=======
+class ToursSectorsDialog;
+>>>>>>> issue15
 class FeaturePanel;
 struct SetupValues;
 class Lamp;
@@ -123,7 +127,11 @@ public:
 
     JavelinCommandBuilder& javelin() override { return javelin_; }
     Dsp7100Panel& dsp7100Panel() { return *dsp7100_; }
+<<<<<<< HEAD
     Dsp723xPanel& dsp723xPanel() { return *dsp723x_; }
+=======
+    ToursSectorsDialog& toursSectorsDialog() { return *toursSectors_; }
+>>>>>>> issue15
     TestLog& testLog() { return testLog_; }
     TrafficRecorder& recorder() { return recorder_; }
 
@@ -308,7 +316,11 @@ private:
     ReplyReceiver* queuedPanel_ = nullptr;
     std::unique_ptr<JoystickCommands> joystick_;
     Dsp7100Panel* dsp7100_ = nullptr; // lives as long as the console
+<<<<<<< HEAD
     Dsp723xPanel* dsp723x_ = nullptr; // lives as long as the console
+=======
+    ToursSectorsDialog* toursSectors_ = nullptr; // so does this
+>>>>>>> issue15
     CommandLogPlayer player_;
     std::string logFile_;
     bool logPaused_ = false;

@@ -25,8 +25,12 @@
 #include "ThermalPanel.h"
 #include "ThermalPanel2.h"
 #include "TourSetupDialog.h"
+<<<<<<< HEAD
 #include "WashPanel.h"
 #include "WipePanel.h"
+=======
+#include "ToursSectorsDialog.h"
+>>>>>>> issue15
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -236,8 +240,12 @@ void ConsoleDialog::OnTourSetup()
 {
     StopPeriodicRequests();
     if (OneOf(settings_.receiverType, {5, 7, 11, 12, 13, 14})) {
+        // The dialog takes the '*' and 'd' replies while it runs and pumps
+        // the queue itself: the console's queue service must not take its
+        // commands (it would cut the long ones).
         PrepareForPanel();
-        RunPlaceholder(QStringLiteral("Tours and Sectors Setup"));
+        timers_->Stop(ConsoleTimer::QueueService);
+        RunFeaturePanel(*toursSectors_, ReplyWindow::ToursSectors, false);
         return;
     }
     TourSetupDialog dialog(settings_.storedTourEntries, settings_.dwellTime, settings_.tourEntryFlags,

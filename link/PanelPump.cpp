@@ -35,7 +35,7 @@ bool PanelPump::FlagSet() const
 
 void PanelPump::Enqueue(std::string_view text)
 {
-    if (filling_)
+    if (filling_ && !policy_.queuesWhileFilling)
         return;
     if (policy_.direct) {
         SetFlag(true);

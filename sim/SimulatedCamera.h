@@ -1,4 +1,5 @@
 #pragma once
+#include "SimDome.h"
 #include "SimDsp7100.h"
 #include "SimPrivacyZones.h"
 #include "SimLens55x.h"
@@ -140,6 +141,10 @@ public:
     SimDsp723x& dsp723x() { return dsp723x_; }
     // The 74xx cameras (camera types 4 and 10) answer the DSP 7440 panel.
     SimDsp7440& dsp7440() { return dsp7440_; }
+    // The domes (receiver types 5, 7, 11, 12, 13, 14) keep sectors, privacy
+    // zones and tours for "Tours and Sectors Setup".
+    SimDome& dome() { return dome_; }
+    bool IsDome() const;
 
     struct Preset {
         bool stored = false;
@@ -176,6 +181,8 @@ private:
     bool HandlePreset(const std::string& text);
     bool HandlePosition(const std::string& text);
     bool HandleTour(const std::string& text);
+    bool HandleDome(const std::string& text);
+    std::string PresetPositionReply(uint8_t character, int index) const;
     bool HandleDsp(const std::string& text);
     bool HandlePrivacy(const std::string& text);
     bool HandleSetup(const std::string& text);
@@ -211,6 +218,7 @@ private:
     SimThermalCamera thermalCamera_;
     SimDsp723x dsp723x_;
     SimDsp7440 dsp7440_;
+    SimDome dome_;
     std::array<Preset, kPresetCount> presets_;
     int lastPreset_ = 0;
     double position_[kAxes] = {};

@@ -23,6 +23,7 @@
 #include "TourSetupDialog.h"
 #include "WashPanel.h"
 #include "WipePanel.h"
+#include "ToursSectorsDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -237,4 +238,10 @@ TEST(Screenshots, CameraAndMaintenancePanels)
     EXPECT_LE(dsp723x.width(), 1366 - 16);
     EXPECT_LE(dsp723x.height(), 768 - 80);
     dsp723x.done(0);
+    ToursSectorsDialog& tours = t.console->toursSectorsDialog();
+    tours.Open();
+    Save(tours, "tours-sectors");
+    EXPECT_LE(tours.width(), 1366 - 16);
+    EXPECT_LE(tours.height(), 768 - 80);
+    tours.done(0);
 }

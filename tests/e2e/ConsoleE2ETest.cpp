@@ -7,6 +7,7 @@
 #include "Dsp7440Panel.h"
 #include "ModalRunner.h"
 #include "ScriptedModalRunner.h"
+#include "ScaledTimers.h"
 #include "SetupDialog.h"
 #include "PtyHost.h"
 #include "QtSettingsStore.h"
@@ -15,6 +16,8 @@
 #include "SerialPort.h"
 #include "SimulatedCamera.h"
 #include "SteadyClock.h"
+#include "ToursSectorsDialog.h"
+#include "TourGrid.h"
 #include "WaitFor.h"
 
 #include <QApplication>
@@ -25,9 +28,11 @@
 #include <functional>
 #include <memory>
 #include <QLabel>
+#include <QListWidget>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QProcess>
 #include <QThread>
 #include <QSlider>
@@ -50,7 +55,7 @@ protected:
         if (!host.Start(*device))
             return false;
         console = std::make_unique<ConsoleDialog>(
-            ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr}, settings);
+            ConsoleServices{store, prompter, modal, clock, *timerFactory, port, data, host.path(), nullptr}, settings);
         return console->portOpen();
     }
     // How often the camera heard the text.
@@ -79,6 +84,7 @@ protected:
     ScriptedModalRunner modal;
     QtClock clock;
     QtTimerFactory timers;
+    TimerFactory* timerFactory = &timers; // a test of a long exchange may run faster timers
     SerialPort port{prompter};
     QTemporaryDir dir;
     DataFolder data{dir.path().toStdString()};
@@ -881,6 +887,113 @@ TEST_F(SimulatedConsole, RecordedSessionPlaysBackInTheConsoleAndOnTheBench)
     const QString out = QString::fromLatin1(bench.readAllStandardOutput());
     EXPECT_EQ(bench.exitCode(), 0) << out.toStdString() << bench.readAllStandardError().constData();
     EXPECT_EQ(out.count(QStringLiteral(" ok\n")), 4) << out.toStdString();
+}
+
+// A configuration download through "Tours and Sectors Setup", sent into a
+// fresh dome with UpLoad and downloaded from it again, gives the same file.
+// 222 paced queries and 222 lines each way: the window timers run four
+// times faster here.
+TEST_F(SimulatedConsole, ToursAndSectorsDownloadUploadsIntoAFreshDomeAndDownloadsTheSame)
+{
+    ScaledTimerFactory fast(4);
+    timerFactory = &fast;
+    ASSERT_TRUE(Open(SimOptions{}, [](SimulatedCamera& c) {
+        c.dome().tour(1)[0] = {3, 20};
+        c.dome().tour(1)[1] = {64, 60};
+        c.dome().sector(2).left = 1234;
+        c.dome().sector(5).title = "Car park" + std::string(16, ' ');
+        c.dome().zone(8).enabled = false;
+    })) << host.error();
+    PastStartup();
+    const std::string file = data.FilePath("Cam001.dat");
+    auto grid = [](QDialog& d) { return d.findChild<TourGrid*>(QStringLiteral("TourGrid")); };
+    auto download = [&](QDialog& d, std::vector<int>& progress) {
+        auto* bar = d.findChild<QProgressBar*>(QStringLiteral("Progress"));
+        prompter.answers = {MessageAnswer::Yes};
+        d.findChild<QAbstractButton*>(QStringLiteral("DownLoad"))->click();
+        return WaitFor(
+            [&] {
+                if (progress.empty() || progress.back() != bar->value())
+                    progress.push_back(bar->value());
+                return !static_cast<ToursSectorsDialog&>(d).downloading();
+            },
+            60000);
+    };
+
+    std::vector<int> progress;
+    bool shown = false, downloaded = false;
+    modal.steps.push_back([&](QDialog& d) {
+        // The opening chain fills the grid with the dome's first tour.
+        shown = WaitFor([&] { return grid(d)->CellText(2, 2) == QLatin1String("60"); }, 10000);
+        EXPECT_EQ(grid(d)->CellText(1, 1).toStdString(), "3");
+        EXPECT_EQ(grid(d)->CellText(1, 2).toStdString(), "20");
+        EXPECT_EQ(grid(d)->CellText(2, 1).toStdString(), "64");
+        downloaded = download(d, progress);
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("TourSetup"))->click();
+    ASSERT_EQ(modal.titles.back(), "Tours and Sectors Setup");
+    EXPECT_TRUE(shown);
+    ASSERT_TRUE(downloaded);
+    EXPECT_GT(progress.size(), 20u) << "the progress bar moves";
+    EXPECT_EQ(progress.back(), 1000);
+    EXPECT_FALSE(console->replyFlags().downloadActive);
+    QFile first(QString::fromStdString(file));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    const QByteArray firstText = first.readAll();
+    first.close();
+    EXPECT_EQ(firstText.count('\n'), 222);
+    EXPECT_TRUE(firstText.contains("*SL212344096\n")) << firstText.constData();
+    EXPECT_TRUE(firstText.contains("dST5Car park")) << firstText.constData();
+
+    // Another console on a fresh dome, sharing the data folder.
+    SimulatedCamera fresh(simClock, SimOptions{});
+    PtyHost freshHost;
+    ASSERT_TRUE(freshHost.Start(fresh)) << freshHost.error();
+    SerialPort freshPort{prompter};
+    console.reset();
+    console = std::make_unique<ConsoleDialog>(
+        ConsoleServices{store, prompter, modal, clock, fast, freshPort, data, freshHost.path(), nullptr}, settings);
+    ASSERT_TRUE(console->portOpen());
+    QThread::msleep(300);
+    QCoreApplication::processEvents();
+    bool uploaded = false, again = false;
+    std::vector<int> uploadProgress, secondProgress;
+    modal.steps.push_back([&](QDialog& d) {
+        auto& tours = static_cast<ToursSectorsDialog&>(d);
+        auto* bar = d.findChild<QProgressBar*>(QStringLiteral("Progress"));
+        d.findChild<QAbstractButton*>(QStringLiteral("UpLoad"))->click();
+        uploaded = WaitFor(
+            [&] {
+                if (uploadProgress.empty() || uploadProgress.back() != bar->value())
+                    uploadProgress.push_back(bar->value());
+                return !tours.uploading();
+            },
+            60000);
+        QThread::msleep(200); // the last lines reach the dome
+        again = uploaded && download(d, secondProgress);
+        // The grid shows the uploaded tour once the dome is asked again.
+        d.findChild<QListWidget*>(QStringLiteral("TourList"))->setCurrentRow(1);
+        d.findChild<QListWidget*>(QStringLiteral("TourList"))->setCurrentRow(0);
+        EXPECT_TRUE(WaitFor([&] { return grid(d)->CellText(2, 1) == QLatin1String("64"); }, 10000));
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("TourSetup"))->click();
+    EXPECT_TRUE(uploaded);
+    EXPECT_GT(uploadProgress.size(), 20u);
+    ASSERT_TRUE(again);
+    EXPECT_GT(secondProgress.size(), 20u);
+    QFile second(QString::fromStdString(file));
+    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
+    EXPECT_EQ(second.readAll(), firstText) << "the fresh dome now holds what the first one held";
+    freshHost.WithDevice([](SimulatedReceiver& d) {
+        auto& c = static_cast<SimulatedCamera&>(d);
+        EXPECT_EQ(c.dome().sector(2).left, 1234);
+        EXPECT_FALSE(c.dome().zone(8).enabled);
+    });
+    EXPECT_EQ(prompter.Texts(), (std::vector<std::string>(2, "Continue to Download? The old file will be overwritten.")));
+    console.reset(); // before the fresh dome's port and host go
+    freshHost.Stop();
 }
 
 namespace {

@@ -175,6 +175,12 @@ TEST(RouteReply, WaitingWindowsTakeTheirAnswerAndClearTheirFlag)
          [](ReplyFlags& f) { f.panelReplyPending = true; }, {"window:DayNight"}, PendingFlag::Panel},
         {"download step", "d1", Context(5, 3, {W::ToursSectors}), [](ReplyFlags& f) { f.downloadActive = true; },
          {"download:ToursSectors"}, PendingFlag::None},
+        {"download step takes '*' too", "*PL140964096", Context(12, 8, {W::ToursSectors}),
+         [](ReplyFlags& f) { f.downloadActive = true; }, {"download:ToursSectors"}, PendingFlag::None},
+        {"'*' X to the download without lens maintenance", "*X1", Context(5, 3, {W::ToursSectors}),
+         [](ReplyFlags& f) { f.downloadActive = true; }, {"download:ToursSectors"}, PendingFlag::None},
+        {"download over, '*' to the reply operation", "*TS11", Context(5, 3, {W::ToursSectors}),
+         [](ReplyFlags&) {}, {"window:ToursSectors"}, PendingFlag::None},
         {"flag set, window closed", "cS1", Context(5, 1), [](ReplyFlags& f) { f.dsp7100ReplyPending = true; }, {},
          PendingFlag::None},
         // The lens maintenance dialog opens over Setup: its answers are 'm'

@@ -140,6 +140,21 @@ TEST(PanelPump, SuspendedSendingAndFillingHoldCommandsWithoutLosingThem)
     EXPECT_EQ(f.Sent(5), Texts{"cDS"});
 }
 
+TEST(PanelPump, AWindowThatQueuesWhileFillingSendsOnlyOnceFillingEnds)
+{
+    SendPolicy p = Queued(false);
+    p.queuesWhileFilling = true;
+    PumpFixture f(p);
+    f.pump.SetFilling(true);
+    f.pump.Enqueue("*Ts1");
+    f.pump.Enqueue("cdSs1");
+    EXPECT_TRUE(f.Sent(50).empty()) << "the pump waits while filling";
+    f.pump.SetFilling(false);
+    EXPECT_EQ(f.Sent(5), Texts{"*Ts1"});
+    f.Reply();
+    EXPECT_EQ(f.Sent(5), Texts{"cdSs1"});
+}
+
 TEST(PanelPump, ClosingReleasesALinkThatStillWaitsForThisWindow)
 {
     PumpFixture f(Queued(true));
