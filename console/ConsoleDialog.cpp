@@ -40,11 +40,8 @@ ConsoleDialog::ConsoleDialog(ConsoleServices services, const ConsoleSettings& se
     link_.sendingSuspended = true;
     BuildWindow();
     dsp7100_ = new Dsp7100Panel(*this, this);
-<<<<<<< HEAD
     dsp723x_ = new Dsp723xPanel(*this, this);
-=======
     toursSectors_ = new ToursSectorsDialog(*this, this);
->>>>>>> issue15
     ConnectDialogButtons();
     ConnectLensButtons();
     ConnectPresetControls();

@@ -25,11 +25,8 @@
 #include <memory>
 
 class Dsp7100Panel;
-<<<<<<< HEAD
 class Dsp723xPanel;
-=======
 class ToursSectorsDialog;
->>>>>>> issue15
 class FeaturePanel;
 struct SetupValues;
 class Lamp;
@@ -127,11 +124,8 @@ public:
 
     JavelinCommandBuilder& javelin() override { return javelin_; }
     Dsp7100Panel& dsp7100Panel() { return *dsp7100_; }
-<<<<<<< HEAD
     Dsp723xPanel& dsp723xPanel() { return *dsp723x_; }
-=======
     ToursSectorsDialog& toursSectorsDialog() { return *toursSectors_; }
->>>>>>> issue15
     TestLog& testLog() { return testLog_; }
     TrafficRecorder& recorder() { return recorder_; }
 
@@ -316,11 +310,8 @@ private:
     ReplyReceiver* queuedPanel_ = nullptr;
     std::unique_ptr<JoystickCommands> joystick_;
     Dsp7100Panel* dsp7100_ = nullptr; // lives as long as the console
-<<<<<<< HEAD
     Dsp723xPanel* dsp723x_ = nullptr; // lives as long as the console
-=======
     ToursSectorsDialog* toursSectors_ = nullptr; // so does this
->>>>>>> issue15
     CommandLogPlayer player_;
     std::string logFile_;
     bool logPaused_ = false;

@@ -25,12 +25,9 @@
 #include "ThermalPanel.h"
 #include "ThermalPanel2.h"
 #include "TourSetupDialog.h"
-<<<<<<< HEAD
 #include "WashPanel.h"
 #include "WipePanel.h"
-=======
 #include "ToursSectorsDialog.h"
->>>>>>> issue15
 
 #include <QAbstractButton>
 #include <QComboBox>

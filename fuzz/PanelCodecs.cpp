@@ -3,7 +3,6 @@
 #include "ConfigDownload.h"
 #include "DayNightCodec.h"
 #include "Dsp7100Codec.h"
-<<<<<<< HEAD
 #include "PrivacyZoneCodec.h"
 #include "LensMaintenanceCodec.h"
 #include "Dsp8270Codec.h"
@@ -16,11 +15,9 @@
 #include "ThermalCodec.h"
 #include "Dsp723xCodec.h"
 #include "Dsp7440Codec.h"
-=======
 #include "ToursSectorsCodec.h"
 
 #include <cstdlib>
->>>>>>> issue15
 
 void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
 {
@@ -36,7 +33,6 @@ void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
         (void)DecodeDsp7100Reply(frame, length, m);
     }
     {
-<<<<<<< HEAD
         PrivacyZoneMembers m;
         (void)DecodePrivacyZoneReply(frame, length, m);
     }
@@ -90,14 +86,14 @@ void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
     {
         Dsp723xMembers m;
         (void)DecodeDsp723xReply(frame, length, m);
-=======
+    }
+    {
         // Tours and sectors: the reply operation and the download line.
         const ToursReply r = DecodeToursReply(frame, length);
         if (r.count > r.values.size())
             std::abort();
         if (DownloadLine(frame, length).size() > kDownloadLineLimit)
             std::abort();
->>>>>>> issue15
     }
     // Further windows' codecs join here, one block each.
 }

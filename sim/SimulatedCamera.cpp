@@ -429,7 +429,8 @@ void SimulatedCamera::HandleText(const std::string& text)
     if (text.empty())
         return;
     std::string reply;
-<<<<<<< HEAD
+    if (IsDome() && HandleDome(text))
+        return;
     const int rx = options().receiverType, camera = options().cameraType;
     const bool maintained = rx == 5 || rx == 6 || rx == 7 || rx == 11 || rx == 12 || rx == 13 || rx == 14;
     if ((camera == 1 && dsp7100_.Handle(text, reply)) ||
@@ -439,11 +440,6 @@ void SimulatedCamera::HandleText(const std::string& text)
         ((camera == 15 || camera == 16 || camera == 18) && thermalCore_.Handle(text, reply)) ||
         ((camera == 5 || camera == 6 || camera == 9) && thermalCamera_.Handle(text, reply)) ||
         (maintained && maintenance_.Handle(text, reply))) {
-=======
-    if (IsDome() && HandleDome(text))
-        return;
-    if (options().cameraType == 1 && dsp7100_.Handle(text, reply)) {
->>>>>>> issue15
         if (!reply.empty())
             Reply(reply);
         return;
