@@ -5,6 +5,7 @@
 #include "ConsoleControlIds.h"
 #include "ConsoleTimerIds.h"
 #include "Dsp7100Panel.h"
+#include "Dsp723xPanel.h"
 #include "Lamp.h"
 #include "PTControl.h"
 #include "PictureButton.h"
@@ -12,6 +13,7 @@
 #include "Prompter.h"
 #include "StatusPoll.h"
 #include "TrafficStrip.h"
+#include "ToursSectorsDialog.h"
 #include "TrafficText.h"
 
 #include <QAbstractButton>
@@ -38,6 +40,8 @@ ConsoleDialog::ConsoleDialog(ConsoleServices services, const ConsoleSettings& se
     link_.sendingSuspended = true;
     BuildWindow();
     dsp7100_ = new Dsp7100Panel(*this, this);
+    dsp723x_ = new Dsp723xPanel(*this, this);
+    toursSectors_ = new ToursSectorsDialog(*this, this);
     ConnectDialogButtons();
     ConnectLensButtons();
     ConnectPresetControls();

@@ -25,6 +25,8 @@
 #include <memory>
 
 class Dsp7100Panel;
+class Dsp723xPanel;
+class ToursSectorsDialog;
 class FeaturePanel;
 struct SetupValues;
 class Lamp;
@@ -122,6 +124,8 @@ public:
 
     JavelinCommandBuilder& javelin() override { return javelin_; }
     Dsp7100Panel& dsp7100Panel() { return *dsp7100_; }
+    Dsp723xPanel& dsp723xPanel() { return *dsp723x_; }
+    ToursSectorsDialog& toursSectorsDialog() { return *toursSectors_; }
     TestLog& testLog() { return testLog_; }
     TrafficRecorder& recorder() { return recorder_; }
 
@@ -306,6 +310,8 @@ private:
     ReplyReceiver* queuedPanel_ = nullptr;
     std::unique_ptr<JoystickCommands> joystick_;
     Dsp7100Panel* dsp7100_ = nullptr; // lives as long as the console
+    Dsp723xPanel* dsp723x_ = nullptr; // lives as long as the console
+    ToursSectorsDialog* toursSectors_ = nullptr; // so does this
     CommandLogPlayer player_;
     std::string logFile_;
     bool logPaused_ = false;

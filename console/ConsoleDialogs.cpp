@@ -11,6 +11,8 @@
 #include "Dsp8270Panel.h"
 #include "HiDefPanel.h"
 #include "IlluminatorPanel.h"
+#include "Dsp723xPanel.h"
+#include "Dsp7440Panel.h"
 #include "ModalRunner.h"
 #include "OtherMaintenancePanel.h"
 #include "PTControl.h"
@@ -20,9 +22,12 @@
 #include "SerialPort.h"
 #include "SettingsStore.h"
 #include "SetupDialog.h"
+#include "ThermalPanel.h"
+#include "ThermalPanel2.h"
 #include "TourSetupDialog.h"
 #include "WashPanel.h"
 #include "WipePanel.h"
+#include "ToursSectorsDialog.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -232,8 +237,12 @@ void ConsoleDialog::OnTourSetup()
 {
     StopPeriodicRequests();
     if (OneOf(settings_.receiverType, {5, 7, 11, 12, 13, 14})) {
+        // The dialog takes the '*' and 'd' replies while it runs and pumps
+        // the queue itself: the console's queue service must not take its
+        // commands (it would cut the long ones).
         PrepareForPanel();
-        RunPlaceholder(QStringLiteral("Tours and Sectors Setup"));
+        timers_->Stop(ConsoleTimer::QueueService);
+        RunFeaturePanel(*toursSectors_, ReplyWindow::ToursSectors, false);
         return;
     }
     TourSetupDialog dialog(settings_.storedTourEntries, settings_.dwellTime, settings_.tourEntryFlags,
@@ -261,6 +270,13 @@ void ConsoleDialog::OnDspStatus()
     PrepareForPanel();
     if (panel == DspPanel::Dsp7100) {
         RunFeaturePanel(*dsp7100_, ReplyWindow::Dsp7100, false);
+    } else if (panel == DspPanel::Dsp723x) {
+        const PresetNameTable& names = ConsolePresetNames();
+        dsp723x_->SetPresetNames({names.begin(), names.end()});
+        RunFeaturePanel(*dsp723x_, ReplyWindow::Dsp723x, false);
+    } else if (panel == DspPanel::Dsp7440) {
+        Dsp7440Panel dsp7440(*this, this);
+        RunFeaturePanel(dsp7440, ReplyWindow::Dsp7440, true);
     } else if (panel == DspPanel::DayNight) {
         DayNightPanel dayNight(*this, this);
         if (RunFeaturePanel(dayNight, ReplyWindow::DayNight, true) == QDialog::Accepted)
@@ -273,6 +289,12 @@ void ConsoleDialog::OnDspStatus()
     } else if (panel == DspPanel::HiDef) {
         HiDefPanel hiDef(*this, this);
         RunFeaturePanel(hiDef, ReplyWindow::HiDef, true);
+    } else if (panel == DspPanel::ThermalControl) {
+        ThermalPanel thermal(*this, settings_.cameraType, this);
+        RunFeaturePanel(thermal, ReplyWindow::ThermalControl, true);
+    } else if (panel == DspPanel::ThermalControls) {
+        ThermalPanel2 thermal(*this, this);
+        RunFeaturePanel(thermal, ReplyWindow::ThermalControls, true);
     } else {
         RunPlaceholder(QString::fromLatin1(DspPanelTitle(panel)));
     }

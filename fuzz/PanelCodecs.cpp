@@ -1,5 +1,6 @@
 #include "PanelCodecs.h"
 
+#include "ConfigDownload.h"
 #include "DayNightCodec.h"
 #include "Dsp7100Codec.h"
 #include "PrivacyZoneCodec.h"
@@ -10,6 +11,13 @@
 #include "OtherMaintenanceCodec.h"
 #include "WashCodec.h"
 #include "WipeCodec.h"
+#include "Thermal2Codec.h"
+#include "ThermalCodec.h"
+#include "Dsp723xCodec.h"
+#include "Dsp7440Codec.h"
+#include "ToursSectorsCodec.h"
+
+#include <cstdlib>
 
 void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
 {
@@ -61,6 +69,31 @@ void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
         WashMembers m;
         DecodeWashReply(frame, length, m);
         (void)WashSetCommand(m);
+    }
+    {
+        ThermalMembers m;
+        (void)DecodeThermalReply(frame, length, m);
+    }
+    {
+        Thermal2Members m;
+        (void)DecodeThermal2Reply(frame, length, m);
+    }
+    {
+        Dsp7440Members m;
+        (void)DecodeDsp7440Reply(frame, length, m);
+        (void)Dsp7440ExposureEnabling(m);
+    }
+    {
+        Dsp723xMembers m;
+        (void)DecodeDsp723xReply(frame, length, m);
+    }
+    {
+        // Tours and sectors: the reply operation and the download line.
+        const ToursReply r = DecodeToursReply(frame, length);
+        if (r.count > r.values.size())
+            std::abort();
+        if (DownloadLine(frame, length).size() > kDownloadLineLimit)
+            std::abort();
     }
     // Further windows' codecs join here, one block each.
 }

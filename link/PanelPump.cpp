@@ -35,7 +35,7 @@ bool PanelPump::FlagSet() const
 
 void PanelPump::Enqueue(std::string_view text)
 {
-    if (filling_)
+    if (filling_ && !policy_.queuesWhileFilling)
         return;
     if (policy_.direct) {
         SetFlag(true);
@@ -83,6 +83,8 @@ void PanelPump::Pump()
         return;
     if (policy_.waitsForLink)
         link_.linkReady = false;
+    if (beforeSend)
+        beforeSend(queue.PeekNext());
     if (!link_.SendNextQueued(policy_.slotLength)) {
         // Refused by the sender: nothing waits for an answer.
         if (policy_.waitsForLink) {

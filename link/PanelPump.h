@@ -18,6 +18,9 @@ struct SendPolicy {
     // Newest wins: a command that has not gone out yet is dropped by the
     // next one. Otherwise commands are appended and every one goes.
     bool newestWins = true;
+    // The enqueue takes commands while the window fills its controls (they
+    // wait in the queue until filling ends); otherwise it refuses them.
+    bool queuesWhileFilling = false;
     // How much of a queue slot the pump passes to the sender (35 or 63).
     size_t slotLength = 35;
     // The console flag set with every send, so the next reply comes here.
@@ -47,8 +50,8 @@ public:
 
     const SendPolicy& policy() const { return policy_; }
 
-    // Filling: the window is putting values into its controls; nothing is
-    // queued and the pump sends nothing.
+    // Filling: the window is putting values into its controls; the pump
+    // sends nothing, and nothing is queued unless the policy says so.
     bool filling() const { return filling_; }
     void SetFilling(bool on) { filling_ = on; }
 
@@ -68,6 +71,9 @@ public:
 
     // Shown when the reply time-out expires with a message to show.
     std::function<void(const char*)> showMessage;
+    // Sees the queued command the pump is about to send, just before it
+    // goes (a window that addresses one command differently sets that up).
+    std::function<void(std::string_view next)> beforeSend;
 
 private:
     void Pump();

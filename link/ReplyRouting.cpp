@@ -210,9 +210,9 @@ ReplyRoute RouteReply(const uint8_t* frame, size_t length, const ReplyContext& c
         RouteM(r, sub, c);
         break;
     case 't':
-        if (c.cameraType == 5 || c.cameraType == 6)
-            ToOpen(r, c, ReplyWindow::ThermalControls);
-        else if (OneOf(c.cameraType, {15, 16, 18}))
+        // Whichever thermal panel the console opened for its camera type
+        // (5, 6 and 9 "Thermal Controls"; 15, 16 and 18 "Thermal Control").
+        if (!ToOpen(r, c, ReplyWindow::ThermalControls))
             ToOpen(r, c, ReplyWindow::ThermalControl);
         ToOpen(r, c, ReplyWindow::Illuminator);
         break;

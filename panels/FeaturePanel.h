@@ -25,7 +25,8 @@ public:
     // the first status request goes on the status timer.
     void Open();
 
-    // Queued, or sent at once for a direct panel. Nothing while filling.
+    // Queued, or sent at once for a direct panel. Nothing while filling,
+    // unless the policy queues while filling.
     void Enqueue(std::string_view text);
     // Sent at once outside the queue, with the panel's reply flag set.
     void SendNow(std::string_view text);

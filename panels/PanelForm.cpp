@@ -15,12 +15,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
-enum Kind { kRadios, kList, kCheck, kSpin, kEdit, kButton, kHold, kLabel };
+enum Kind { kRadios, kList, kCheck, kSpin, kEdit, kButton, kHold, kLabel, kSlider };
+
+QString ThreeDigits(int v)
+{
+    return QStringLiteral("%1").arg(v, 3, 10, QLatin1Char('0'));
+}
 
 // A spin box that lets the operator type a number outside its range, so
 // that leaving the box can say so instead of refusing the keys silently.
@@ -59,6 +65,9 @@ struct PanelForm::Binding {
     Encoder encoder, release;
     std::function<bool()> enabled, sendIf;
     std::function<void()> also;
+    bool readsBoxes = false;
+    bool refusedAtPress = false; // a box refused its typing as the button was pressed
+    bool changedOnly = false;
 };
 
 QStringList PadLeft(const QStringList& items)
@@ -131,7 +140,7 @@ QString PanelForm::NameFor(const QString& caption, bool withGroup) const
     return name;
 }
 
-void PanelForm::Place(QWidget* widget, bool labelled, const QString& caption)
+void PanelForm::Place(QWidget* widget, bool labelled, const QString& caption, bool wide)
 {
     if (!grid_)
         group(QString());
@@ -147,6 +156,11 @@ void PanelForm::Place(QWidget* widget, bool labelled, const QString& caption)
     if (!bindings_.empty() && LastWidget(0) == widget)
         bindings_.back()->label = label;
     grid_->addWidget(label, r, 0);
+    if (wide) {
+        grid_->addWidget(widget, r, 1, 1, groupColumns_ > 1 ? groupColumns_ - 1 : 1);
+        cell_ += groupColumns_;
+        return;
+    }
     grid_->addWidget(widget, r, 1);
     // A button may follow on the same row in a group of three or more columns.
     cell_ += groupColumns_ > 2 ? 2 : groupColumns_;
@@ -185,6 +199,8 @@ void PanelForm::Send(const Encoder& encoder, int value)
 void PanelForm::Operate(Binding& b, int value)
 {
     if (panel_.filling())
+        return;
+    if (b.changedOnly && b.member && *b.member == value)
         return;
     if (b.member)
         *b.member = value;
@@ -265,11 +281,26 @@ PanelForm& PanelForm::rangeMessage()
         return *this;
     const int lo = box->minimum(), hi = box->maximum();
     box->outOfRange = [this, lo, hi] {
+        refused_ = true;
         // Said once the box has let go of the typing, as a message box would.
         QMetaObject::invokeMethod(&panel_, [this, lo, hi] {
+            refused_ = false;
             panel_.host().prompter().ShowMessage(IntegerRangeMessage(lo, hi).toStdString(), ApplicationTitle());
         }, Qt::QueuedConnection);
     };
+    return *this;
+}
+
+// The press moves the focus first, so a box left with an out-of-range
+// value has refused it by the time the button reports the press.
+PanelForm& PanelForm::readsBoxes()
+{
+    auto* push = dynamic_cast<QAbstractButton*>(LastWidget(0));
+    if (!push)
+        return *this;
+    Binding& b = *bindings_.back();
+    b.readsBoxes = true;
+    QObject::connect(push, &QAbstractButton::pressed, &panel_, [this, &b] { b.refusedAtPress = refused_; });
     return *this;
 }
 
@@ -306,7 +337,12 @@ PanelForm& PanelForm::button(const QString& caption, Encoder encoder)
     Binding& b = Add(kButton, push, caption);
     b.encoder = std::move(encoder);
     Place(push, false, caption);
-    QObject::connect(push, &QAbstractButton::clicked, &panel_, [this, &b] { Operate(b, 0); });
+    QObject::connect(push, &QAbstractButton::clicked, &panel_, [this, &b] {
+        const bool refused = b.readsBoxes && (refused_ || b.refusedAtPress);
+        b.refusedAtPress = false;
+        if (!refused)
+            Operate(b, 0);
+    });
     return *this;
 }
 
@@ -317,9 +353,9 @@ PanelForm& PanelForm::button(const QString& caption, std::function<void()> actio
     return *this;
 }
 
-PanelForm& PanelForm::hold(const QString& caption, Encoder press, Encoder release)
+PanelForm& PanelForm::hold(const QString& caption, Encoder press, Encoder release, QSize size)
 {
-    auto* picture = new PictureButton(caption, QSize(32, 24), &panel_);
+    auto* picture = new PictureButton(caption, size, &panel_);
     picture->setObjectName(NameFor(caption, true));
     picture->setAutoDefault(false);
     picture->SetHoldButton(true);
@@ -334,6 +370,36 @@ PanelForm& PanelForm::hold(const QString& caption, Encoder press, Encoder releas
     QObject::connect(picture, &PictureButton::letGo, &panel_, [this, &b] {
         if (!panel_.filling())
             Send(b.release, 0);
+    });
+    return *this;
+}
+
+PanelForm& PanelForm::slider(const QString& caption, int& member, int lo, int hi, Encoder encoder)
+{
+    auto* box = new QWidget(&panel_);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* bar = new QSlider(Qt::Horizontal, box);
+    bar->setObjectName(NameFor(caption, false));
+    bar->setRange(lo, hi);
+    bar->setMinimumWidth(hi - lo + 1 > 100 ? 128 : 64);
+    auto* value = new QLabel(ThreeDigits(member), box);
+    value->setObjectName(NameFor(caption, false) + QStringLiteral("Value"));
+    value->setAccessibleName(caption);
+    row->addWidget(bar, 1);
+    row->addWidget(value);
+    Binding& b = Add(kSlider, bar, caption);
+    b.widgets.push_back(value);
+    b.member = &member;
+    b.encoder = std::move(encoder);
+    Place(box, true, caption);
+    QObject::connect(bar, &QSlider::sliderReleased, &panel_, [this, &b, bar] { Operate(b, bar->value()); });
+    // The label follows the slider; a move by the keys or a click on the
+    // groove ends where it is.
+    QObject::connect(bar, &QSlider::valueChanged, &panel_, [this, &b, bar, value](int v) {
+        value->setText(ThreeDigits(v));
+        if (!bar->isSliderDown())
+            Operate(b, v);
     });
     return *this;
 }
@@ -370,6 +436,13 @@ PanelForm& PanelForm::sendIf(std::function<bool()> condition)
 {
     if (!bindings_.empty())
         bindings_.back()->sendIf = std::move(condition);
+    return *this;
+}
+
+PanelForm& PanelForm::onlyWhenChanged()
+{
+    if (!bindings_.empty())
+        bindings_.back()->changedOnly = true;
     return *this;
 }
 
@@ -425,6 +498,14 @@ void PanelForm::Show()
             auto* box = static_cast<QSpinBox*>(b->widgets.front());
             if (*b->member >= box->minimum() && *b->member <= box->maximum() && box->value() != *b->member)
                 box->setValue(*b->member);
+            break;
+        }
+        case kSlider: {
+            auto* bar = static_cast<QSlider*>(b->widgets.front());
+            if (*b->member >= bar->minimum() && *b->member <= bar->maximum()) {
+                bar->setValue(*b->member);
+                static_cast<QLabel*>(b->widgets.back())->setText(ThreeDigits(*b->member));
+            }
             break;
         }
         case kEdit: {

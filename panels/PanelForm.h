@@ -1,6 +1,7 @@
 #pragma once
 #include "Encoders.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -58,7 +59,11 @@ public:
     PanelForm& button(const QString& caption, Encoder encoder);
     PanelForm& button(const QString& caption, std::function<void()> action);
     // A press-and-hold picture button: one body when pressed, one when let go.
-    PanelForm& hold(const QString& caption, Encoder press, Encoder release = nullptr);
+    PanelForm& hold(const QString& caption, Encoder press, Encoder release = nullptr, QSize size = QSize(32, 24));
+    // A horizontal slider with its value on a label beside it ("%03d"). The
+    // label follows a drag; the value is sent when the drag ends, or at once
+    // when the keys or a click on the groove move it.
+    PanelForm& slider(const QString& caption, int& member, int lo, int hi, Encoder encoder);
     // A plain label.
     PanelForm& label(const QString& text);
     // A control the panel builds and handles itself, placed with its caption.
@@ -68,13 +73,18 @@ public:
     PanelForm& enabledWhen(std::function<bool()> rule);
     PanelForm& disabled();
     PanelForm& sendIf(std::function<bool()> condition);
+    // Choosing the value the member already holds does nothing at all.
+    PanelForm& onlyWhenChanged();
     // Runs after the member is set and before the send.
     PanelForm& also(std::function<void()> effect);
     // Object name, when the one made from the captions is not wanted.
     PanelForm& name(const QString& objectName);
     // Out-of-range typing in a spin box gets the toolkit's range message.
     PanelForm& rangeMessage();
-    // Not shown, its caption neither; the member and its box keep their value.
+    // A button that reads the boxes: when leaving a box for the button
+    // brought the range message, the click sends nothing.
+    PanelForm& readsBoxes();
+    // Created hidden (with its label) and never shown.
     PanelForm& hidden();
 
     // The widget of the control added last (the i-th button of radios).
@@ -93,7 +103,8 @@ public:
 private:
     struct Binding;
     Binding& Add(int kind, QWidget* widget, const QString& caption);
-    void Place(QWidget* widget, bool labelled, const QString& caption);
+    // wide: a labelled control that takes the rest of its row.
+    void Place(QWidget* widget, bool labelled, const QString& caption, bool wide = false);
     void Operate(Binding& b, int value);
     void Send(const Encoder& encoder, int value);
     QWidget* LastWidget(int i) const;
@@ -110,4 +121,6 @@ private:
     int groupColumns_ = 2;
     int cell_ = 0;
     std::function<void()> onShow_;
+    // A box refused its typing and the range message is still to be shown.
+    bool refused_ = false;
 };

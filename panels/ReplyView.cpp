@@ -23,6 +23,24 @@ bool ReplyView::StartsWith(std::string_view key) const
     return true;
 }
 
+ReplyView ReplyView::BeforeHighByte() const
+{
+    size_t n = 0;
+    while (n < size && data[n] < 0x80)
+        ++n;
+    return {data, n};
+}
+
+int ReplyView::LowDigitsAt(size_t i, size_t count) const
+{
+    if (i + count > size || count > 9)
+        return -1;
+    int value = 0;
+    for (size_t k = i; k < i + count; ++k)
+        value = value * 10 + (data[k] & 0x0F);
+    return value;
+}
+
 int ReplyView::DigitAt(size_t i) const
 {
     return i < size && data[i] >= '0' && data[i] <= '?' ? data[i] - '0' : -1;

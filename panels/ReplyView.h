@@ -21,6 +21,12 @@ struct ReplyView {
     bool Has(size_t count) const { return size >= count; }
     ReplyView From(size_t i) const { return i < size ? ReplyView{data + i, size - i} : ReplyView{}; }
     bool StartsWith(std::string_view key) const;
+    // The view up to its first byte of 0x80 or above (a checksum, or the
+    // end of a string of items).
+    ReplyView BeforeHighByte() const;
+    // count characters from i on taken as decimal digits by their low four
+    // bits each, or -1 when one of them is missing.
+    int LowDigitsAt(size_t i, size_t count) const;
     // The small number a digit character stands for ('0' plus n), or -1.
     int DigitAt(size_t i) const;
     // count decimal digits '0'-'9' from i on, or -1 when one is missing or not a digit.

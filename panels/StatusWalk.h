@@ -11,12 +11,14 @@
 // One item of a status string: its key letters, how many value characters
 // follow, how the value is applied to the panel's members (each apply
 // checks its range and leaves the member alone when the value is out of
-// it) and the request that the item asks to be queued next.
+// it) and the request that the item asks to be queued next. An item whose
+// length depends on its first value character says so in widthOf.
 template <class M> struct StatusItem {
     std::string_view key;
     size_t width = 1;
     std::function<void(M&, ReplyView value)> apply;
     const char* followUp = nullptr;
+    size_t (*widthOf)(ReplyView value) = nullptr;
 };
 
 template <class M> using StatusWalk = std::vector<StatusItem<M>>;
@@ -41,13 +43,14 @@ void WalkStatus(const StatusWalk<M>& walk, ReplyView text, M& m, std::vector<std
             continue;
         }
         const ReplyView value = here.From(item->key.size());
-        if (!value.Has(item->width))
+        const size_t width = item->widthOf ? item->widthOf(value) : item->width;
+        if (!value.Has(width))
             return;
         if (item->apply)
-            item->apply(m, ReplyView{value.data, item->width});
+            item->apply(m, ReplyView{value.data, width});
         if (item->followUp)
             followUps.emplace_back(item->followUp);
-        i += item->key.size() + item->width;
+        i += item->key.size() + width;
     }
 }
 
@@ -57,6 +60,16 @@ template <class M> auto DigitField(int M::*field, int lo, int hi)
     return [=](M& m, ReplyView v) {
         const int d = v.DigitAt(0);
         if (d >= lo && d <= hi)
+            m.*field = d;
+    };
+}
+
+// The low four bits of the value character.
+template <class M> auto LowBitsField(int M::*field, int lo, int hi)
+{
+    return [=](M& m, ReplyView v) {
+        const int d = v[0] & 0x0F;
+        if (v.size > 0 && d >= lo && d <= hi)
             m.*field = d;
     };
 }

@@ -137,6 +137,17 @@ std::string CleanName(const std::string& text)
     return name;
 }
 
+// A preset character as a dome reads it in its preset queries: code - 16
+// for 16 to 63, code - 49 for 96 to 112 (so 63 and 96 both name 47).
+int DomePresetIndex(uint8_t c)
+{
+    if (c >= 16 && c <= 63)
+        return c - 16;
+    if (c >= 96 && c <= 112)
+        return c - 49;
+    return -1;
+}
+
 bool SendsPresetWithName(int receiverType)
 {
     return receiverType < 0 || receiverType > 2;
@@ -144,7 +155,7 @@ bool SendsPresetWithName(int receiverType)
 } // namespace
 
 SimulatedCamera::SimulatedCamera(const Clock& clock, SimOptions options)
-    : SimulatedReceiver(clock, options), lastTick_(clock.TickCount())
+    : SimulatedReceiver(clock, options), thermalCore_(options.cameraType == 15), lastTick_(clock.TickCount())
 {
     for (int i = 0; i < kPresetCount; ++i) {
         Preset& p = presets_[static_cast<size_t>(i)];
@@ -418,10 +429,17 @@ void SimulatedCamera::HandleText(const std::string& text)
     if (text.empty())
         return;
     std::string reply;
+    if (IsDome() && HandleDome(text))
+        return;
     const int rx = options().receiverType, camera = options().cameraType;
     const bool maintained = rx == 5 || rx == 6 || rx == 7 || rx == 11 || rx == 12 || rx == 13 || rx == 14;
-    if ((camera == 1 && dsp7100_.Handle(text, reply)) || (camera == 12 && dsp8270_.Handle(text, reply)) ||
-        (camera == 13 && hiDef_.Handle(text, reply)) || (maintained && maintenance_.Handle(text, reply))) {
+    if ((camera == 1 && dsp7100_.Handle(text, reply)) ||
+        (camera == 2 && dsp723x_.Handle(text, state_.manualIris, state_.manualFocus, reply)) ||
+        ((camera == 4 || camera == 10) && dsp7440_.Handle(text, reply)) ||
+        (camera == 12 && dsp8270_.Handle(text, reply)) || (camera == 13 && hiDef_.Handle(text, reply)) ||
+        ((camera == 15 || camera == 16 || camera == 18) && thermalCore_.Handle(text, reply)) ||
+        ((camera == 5 || camera == 6 || camera == 9) && thermalCamera_.Handle(text, reply)) ||
+        (maintained && maintenance_.Handle(text, reply))) {
         if (!reply.empty())
             Reply(reply);
         return;
@@ -853,4 +871,74 @@ bool SimulatedCamera::HandleSetup(const std::string& text)
         return false;
     }
     return true;
+}
+
+bool SimulatedCamera::IsDome() const
+{
+    const int rx = options().receiverType;
+    return rx == 5 || rx == 7 || (rx >= 11 && rx <= 14);
+}
+
+// "*PP", the preset character, '1' when stored, then pan, tilt, zoom and
+// focus as three characters 0x30 plus a nibble each.
+std::string SimulatedCamera::PresetPositionReply(uint8_t character, int index) const
+{
+    const Preset& p = presets_[static_cast<size_t>(index)];
+    std::string t = "*PP";
+    t += static_cast<char>(character);
+    t += p.stored ? '1' : '0';
+    for (int v : {p.pan, p.tilt, p.zoom, p.focus})
+        for (int shift = 8; shift >= 0; shift -= 4)
+            t += static_cast<char>(0x30 + ((v >> shift) & 0x0F));
+    return t;
+}
+
+// The dome's configuration (sectors, zones, tour tables), and what the
+// configuration download asks of the dome's own state: preset names and
+// positions, and whether a tour runs. Every answer is also the command
+// that sets what it reports.
+bool SimulatedCamera::HandleDome(const std::string& text)
+{
+    std::string reply;
+    if (dome_.Handle(text, state_.pan, reply)) {
+        if (!reply.empty())
+            Reply(reply);
+        return true;
+    }
+    const int index = text.size() >= 4 ? DomePresetIndex(static_cast<uint8_t>(text[3])) : -1;
+    if (text.size() == 4 && text.compare(0, 3, "cdS") == 0 && index >= 0) {
+        std::string name = presets_[static_cast<size_t>(index)].name;
+        name.resize(kNameLength, ' ');
+        Reply("dS" + text.substr(3, 1) + name);
+        return true;
+    }
+    if (text.size() == 4 && text.compare(0, 3, "*pp") == 0 && index >= 0) {
+        Reply(PresetPositionReply(static_cast<uint8_t>(text[3]), index));
+        return true;
+    }
+    if (text.size() == 4 + 13 && text.compare(0, 3, "*PP") == 0 && index >= 0) {
+        Preset& p = presets_[static_cast<size_t>(index)];
+        std::optional<int> values[4];
+        for (size_t i = 0; i < 4; ++i)
+            values[i] = ReadNumber(text, 5 + 3 * i, 3, 16);
+        if (values[0] && values[1] && values[2] && values[3]) {
+            p.stored = text[4] == '1';
+            p.pan = *values[0];
+            p.tilt = *values[1];
+            p.zoom = *values[2];
+            p.focus = *values[3];
+        }
+        return true;
+    }
+    const int named = text.size() >= 3 ? DomePresetIndex(static_cast<uint8_t>(text[2])) : -1;
+    if (text.size() >= 3 && text.compare(0, 2, "dS") == 0 && named >= 0) {
+        presets_[static_cast<size_t>(named)].name = CleanName(text.substr(3));
+        return true;
+    }
+    if (text.size() == 4 && text.compare(0, 3, "*Ts") == 0 && text[3] >= '1' && text[3] <= '8') {
+        const bool running = state_.tourRunning && state_.tourZone == text[3] - '1';
+        Reply(std::string("*TS") + text[3] + (running ? '1' : '0'));
+        return true;
+    }
+    return false;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "SimDome.h"
 #include "SimDsp7100.h"
 #include "SimPrivacyZones.h"
 #include "SimLens55x.h"
@@ -6,6 +7,10 @@
 #include "SimDsp8270.h"
 #include "SimHiDef.h"
 #include "SimMaintenance.h"
+#include "SimThermalCamera.h"
+#include "SimThermalCore.h"
+#include "SimDsp723x.h"
+#include "SimDsp7440.h"
 #include "SimulatedReceiver.h"
 
 #include <array>
@@ -24,6 +29,12 @@
 // "cZmS", "cVS", "cGS", "cWLS", "cWSDS", "cWSNS"), the privacy zones of the
 // day/night camera types (see SimPrivacyZones) and a binary status frame
 // for every Javelin record.
+// "cZmS", "cVS", "cGS", "cWLS", "cWSDS", "cWSNS"), the thermal settings
+// ("tDS") and a binary status frame for every Javelin record.
+// "cZmS", "cVS", "cGS", "cWLS", "cWSDS", "cWSNS") and a binary status frame
+// for every Javelin record. The DSP cameras whose panels read other forms
+// answer from their own blocks, chosen by camera type: 7100 (1), 72xx (2),
+// 74xx (4) and 7400/IR (10).
 //
 // Motion is worked out from the clock whenever a frame arrives (or Update()
 // is called), so the camera needs no thread or timer of its own.
@@ -121,6 +132,19 @@ public:
     // Maintenance, illuminator, wiper and washer of the domes that have them
     // (receiver types 5, 6, 7, 11, 12, 13 and 14).
     SimMaintenance& maintenance() { return maintenance_; }
+    // The thermal core of camera types 15, 16 and 18 (640 x 512 for 15,
+    // else 320 x 256) and the thermal camera of types 5, 6 and 9 answer the
+    // thermal panels.
+    SimThermalCore& thermalCore() { return thermalCore_; }
+    SimThermalCamera& thermalCamera() { return thermalCamera_; }
+    // The 72xx camera (camera type 2) answers the DSP 723x panel.
+    SimDsp723x& dsp723x() { return dsp723x_; }
+    // The 74xx cameras (camera types 4 and 10) answer the DSP 7440 panel.
+    SimDsp7440& dsp7440() { return dsp7440_; }
+    // The domes (receiver types 5, 7, 11, 12, 13, 14) keep sectors, privacy
+    // zones and tours for "Tours and Sectors Setup".
+    SimDome& dome() { return dome_; }
+    bool IsDome() const;
 
     struct Preset {
         bool stored = false;
@@ -157,6 +181,8 @@ private:
     bool HandlePreset(const std::string& text);
     bool HandlePosition(const std::string& text);
     bool HandleTour(const std::string& text);
+    bool HandleDome(const std::string& text);
+    std::string PresetPositionReply(uint8_t character, int index) const;
     bool HandleDsp(const std::string& text);
     bool HandlePrivacy(const std::string& text);
     bool HandleSetup(const std::string& text);
@@ -188,6 +214,11 @@ private:
     SimDsp8270 dsp8270_;
     SimHiDef hiDef_;
     SimMaintenance maintenance_;
+    SimThermalCore thermalCore_;
+    SimThermalCamera thermalCamera_;
+    SimDsp723x dsp723x_;
+    SimDsp7440 dsp7440_;
+    SimDome dome_;
     std::array<Preset, kPresetCount> presets_;
     int lastPreset_ = 0;
     double position_[kAxes] = {};

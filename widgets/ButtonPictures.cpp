@@ -4,9 +4,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
+
 namespace {
 
-enum class Symbol { None, Play, Pause, Record, Comment, Stop, Left, Right, Up, Down };
+enum class Symbol { None, Play, Pause, Record, Comment, Stop, ZoomIn, ZoomOut, FocusNear, FocusFar, Left, Right, Up, Down };
 
 Symbol SymbolFor(const QString& caption)
 {
@@ -28,6 +30,23 @@ Symbol SymbolFor(const QString& caption)
         return Symbol::Up;
     if (caption == QLatin1String("Nudge Down"))
         return Symbol::Down;
+    // The jog buttons of "Tours and Sectors Setup".
+    if (caption == QLatin1String("Pan Left"))
+        return Symbol::Left;
+    if (caption == QLatin1String("Pan Right"))
+        return Symbol::Right;
+    if (caption == QLatin1String("Tilt Up"))
+        return Symbol::Up;
+    if (caption == QLatin1String("Tilt Down"))
+        return Symbol::Down;
+    if (caption == QLatin1String("Zoom In"))
+        return Symbol::ZoomIn;
+    if (caption == QLatin1String("Zoom Out"))
+        return Symbol::ZoomOut;
+    if (caption == QLatin1String("Focus Near"))
+        return Symbol::FocusNear;
+    if (caption == QLatin1String("Focus Far"))
+        return Symbol::FocusFar;
     return Symbol::None;
 }
 
@@ -111,6 +130,44 @@ void DrawSymbol(QPainter& p, Symbol symbol, const QRectF& box, const QColor& col
         p.drawRect(QRectF(sq.left() + s * 0.15, sq.top() + s * 0.42, s * 0.5, s * 0.1));
         break;
     }
+    case Symbol::ZoomIn:
+    case Symbol::ZoomOut: {
+        // A magnifying glass with a plus or a minus.
+        const QRectF lens(sq.left(), sq.top(), s * 0.72, s * 0.72);
+        p.setPen(QPen(colour, s * 0.12, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(lens.adjusted(s * 0.06, s * 0.06, -s * 0.06, -s * 0.06));
+        p.drawLine(QPointF(sq.left() + s * 0.62, sq.top() + s * 0.62), QPointF(sq.right(), sq.bottom()));
+        p.setPen(QPen(colour, s * 0.1));
+        const QPointF c = lens.center();
+        p.drawLine(QPointF(c.x() - s * 0.16, c.y()), QPointF(c.x() + s * 0.16, c.y()));
+        if (symbol == Symbol::ZoomIn)
+            p.drawLine(QPointF(c.x(), c.y() - s * 0.16), QPointF(c.x(), c.y() + s * 0.16));
+        break;
+    }
+    case Symbol::FocusNear: {
+        // A flower: what is near.
+        const QPointF c(sq.center().x(), sq.top() + s * 0.38);
+        for (int i = 0; i < 5; ++i) {
+            const qreal a = i * 2 * 3.14159265 / 5;
+            p.drawEllipse(QPointF(c.x() + std::cos(a) * s * 0.2, c.y() + std::sin(a) * s * 0.2), s * 0.13, s * 0.13);
+        }
+        p.setPen(QPen(colour, s * 0.08));
+        p.drawLine(QPointF(c.x(), c.y() + s * 0.3), QPointF(c.x(), sq.bottom()));
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawEllipse(c, s * 0.09, s * 0.09);
+        break;
+    }
+    case Symbol::FocusFar: {
+        // Mountains: what is far.
+        QPolygonF range;
+        range << QPointF(sq.left(), sq.bottom()) << QPointF(sq.left() + s * 0.35, sq.top() + s * 0.2)
+              << QPointF(sq.left() + s * 0.55, sq.top() + s * 0.5) << QPointF(sq.left() + s * 0.72, sq.top() + s * 0.3)
+              << QPointF(sq.right(), sq.bottom());
+        p.drawPolygon(range);
+        break;
+    }
     case Symbol::Left:
     case Symbol::Right:
     case Symbol::Up:
@@ -164,7 +221,8 @@ QPixmap ButtonPicture(const QString& caption, PictureState state, QSize size, in
     if (symbol != Symbol::None) {
         const QColor colour = state == PictureState::Disabled ? QColor(175, 175, 175) : SymbolColour(symbol, phase);
         const bool arrow = symbol >= Symbol::Left;
-        const qreal inset = std::min(size.width(), size.height()) * (arrow ? 0.2 : 0.25);
+        const bool lens = symbol >= Symbol::ZoomIn && symbol <= Symbol::FocusFar;
+        const qreal inset = std::min(size.width(), size.height()) * (arrow ? 0.2 : lens ? 0.12 : 0.25);
         DrawSymbol(p, symbol, QRectF(r).adjusted(inset, inset, -inset, -inset).translated(shift), colour);
         return picture;
     }

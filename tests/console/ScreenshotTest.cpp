@@ -8,6 +8,8 @@
 #include "Dsp8270Panel.h"
 #include "HiDefPanel.h"
 #include "IlluminatorPanel.h"
+#include "Dsp723xPanel.h"
+#include "Dsp7440Panel.h"
 #include "Lamp.h"
 #include "Lens55xFactoryPanel.h"
 #include "Lens55xPanel.h"
@@ -16,9 +18,12 @@
 #include "PlaceholderDialog.h"
 #include "PrivacyZoneDialog.h"
 #include "TestConsole.h"
+#include "ThermalPanel.h"
+#include "ThermalPanel2.h"
 #include "TourSetupDialog.h"
 #include "WashPanel.h"
 #include "WipePanel.h"
+#include "ToursSectorsDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -205,4 +210,38 @@ TEST(Screenshots, CameraAndMaintenancePanels)
     SavePanel<IlluminatorPanel>(t, "panel-illuminator");
     SavePanel<WipePanel>(t, "panel-wipe");
     SavePanel<WashPanel>(t, "panel-wash");
+    ThermalPanel thermal(*t.console, 15, t.console.get());
+    thermal.Open();
+    Save(thermal, "panel-thermal");
+    EXPECT_LE(thermal.width(), 1366 - 16);
+    EXPECT_LE(thermal.height(), 768 - 80);
+    thermal.done(0);
+    ThermalPanel2 thermal2(*t.console, t.console.get());
+    thermal2.Open();
+    Save(thermal2, "panel-thermal2");
+    EXPECT_LE(thermal2.width(), 1366 - 16);
+    EXPECT_LE(thermal2.height(), 768 - 80);
+    thermal2.done(0);
+
+    Dsp7440Panel dsp7440(*t.console, t.console.get());
+    dsp7440.Open();
+    Save(dsp7440, "panel-dsp7440");
+    EXPECT_LE(dsp7440.width(), 1366 - 16);
+    EXPECT_LE(dsp7440.height(), 768 - 80);
+    dsp7440.done(0);
+
+    Dsp723xPanel& dsp723x = t.console->dsp723xPanel();
+    const PresetNameTable& names = ConsolePresetNames();
+    dsp723x.SetPresetNames({names.begin(), names.end()});
+    dsp723x.Open();
+    Save(dsp723x, "panel-dsp723x");
+    EXPECT_LE(dsp723x.width(), 1366 - 16);
+    EXPECT_LE(dsp723x.height(), 768 - 80);
+    dsp723x.done(0);
+    ToursSectorsDialog& tours = t.console->toursSectorsDialog();
+    tours.Open();
+    Save(tours, "tours-sectors");
+    EXPECT_LE(tours.width(), 1366 - 16);
+    EXPECT_LE(tours.height(), 768 - 80);
+    tours.done(0);
 }

@@ -3,8 +3,11 @@
 #include "ConsoleDialog.h"
 #include "DataFolder.h"
 #include "DayNightPanel.h"
+#include "Dsp723xPanel.h"
+#include "Dsp7440Panel.h"
 #include "ModalRunner.h"
 #include "ScriptedModalRunner.h"
+#include "ScaledTimers.h"
 #include "SetupDialog.h"
 #include "PtyHost.h"
 #include "QtSettingsStore.h"
@@ -13,6 +16,8 @@
 #include "SerialPort.h"
 #include "SimulatedCamera.h"
 #include "SteadyClock.h"
+#include "ToursSectorsDialog.h"
+#include "TourGrid.h"
 #include "WaitFor.h"
 
 #include <QApplication>
@@ -23,11 +28,14 @@
 #include <functional>
 #include <memory>
 #include <QLabel>
+#include <QListWidget>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QProcess>
 #include <QThread>
+#include <QSlider>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -47,7 +55,7 @@ protected:
         if (!host.Start(*device))
             return false;
         console = std::make_unique<ConsoleDialog>(
-            ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr}, settings);
+            ConsoleServices{store, prompter, modal, clock, *timerFactory, port, data, host.path(), nullptr}, settings);
         return console->portOpen();
     }
     // How often the camera heard the text.
@@ -76,6 +84,7 @@ protected:
     ScriptedModalRunner modal;
     QtClock clock;
     QtTimerFactory timers;
+    TimerFactory* timerFactory = &timers; // a test of a long exchange may run faster timers
     SerialPort port{prompter};
     QTemporaryDir dir;
     DataFolder data{dir.path().toStdString()};
@@ -677,6 +686,124 @@ TEST_F(SimulatedConsole, IlluminatorWipeAndWashWindowsFillFromTheDome)
     host.WithDevice([](SimulatedReceiver& r) { EXPECT_FALSE(static_cast<SimulatedCamera&>(r).maintenance().settings().irOn); });
 }
 
+TEST_F(SimulatedConsole, Dsp7440PanelFillsFromTheCameraAndSetsIt)
+{
+    settings.cameraType = 4;
+    SimOptions options;
+    options.cameraType = 4;
+    ASSERT_TRUE(Open(options, [](SimulatedCamera& c) {
+        SimDsp7440::Settings& s = c.dsp7440().settings();
+        s.whiteBalance = 2;
+        s.red = 180;
+        s.blue = 40;
+        s.gainMode = 1;
+        s.gain = 5;
+        s.agcMax = 200;
+        s.shutterMode = 1;
+        s.speed = 7;
+        s.integration = 0;
+        s.blc = 1;
+        s.blcMode = 2;
+        s.gamma = 6;
+        s.effectsE = 4; // vertical flip
+        s.effectse = 2; // colour bars
+        s.preset = '2';
+    })) << host.error();
+    PastStartup();
+    auto camera = [&] {
+        SimDsp7440::Settings s;
+        host.WithDevice([&](SimulatedReceiver& d) { s = static_cast<SimulatedCamera&>(d).dsp7440().settings(); });
+        return s;
+    };
+    const size_t statusBefore = heard("cDS");
+    bool filled = false;
+    modal.steps.push_back([&](QDialog& d) {
+        auto list = [&](const char* name) {
+            return d.findChild<QComboBox*>(QString::fromLatin1(name))->currentText().toStdString();
+        };
+        auto button = [&](const char* name) { return d.findChild<QAbstractButton*>(QString::fromLatin1(name)); };
+        auto* red = d.findChild<QSlider*>(QStringLiteral("Red"));
+        filled = WaitFor([&] { return red->value() == 180; }, 10000);
+        EXPECT_GT(heard("cDS"), statusBefore) << "the panel's own status request";
+        EXPECT_TRUE(button("AutoWhiteBalanceUser")->isChecked());
+        EXPECT_TRUE(red->isEnabled());
+        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("BlueValue"))->text().toStdString(), "040");
+        EXPECT_EQ(list("GainMode"), "Manual");
+        EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("Gain"))->value(), 5);
+        EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("AGCMax"))->value(), 200);
+        EXPECT_EQ(list("ShutterMode"), "Manual");
+        EXPECT_EQ(list("ShutterSpeed"), "1/10,000");
+        EXPECT_EQ(list("Integration"), "Off");
+        EXPECT_EQ(list("BLCMode"), "Brighten Dark Areas");
+        EXPECT_EQ(d.findChild<QSpinBox*>(QStringLiteral("Gamma"))->value(), 6);
+        EXPECT_TRUE(button("VerticalFlip")->isChecked());
+        EXPECT_TRUE(button("ColorBars")->isChecked());
+        // What the operator changes reaches the camera.
+        button("Freeze")->click();
+        EXPECT_TRUE(WaitFor([&] { return camera().effectsE == 5; }));
+        EXPECT_FALSE(button("ColorBars")->isEnabled());
+        button("Recall")->click();
+        EXPECT_TRUE(WaitFor([&] { return heard("cPr2") == 1; }));
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_TRUE(filled);
+}
+
+TEST_F(SimulatedConsole, Dsp723xPanelFillsFromItsStatusSequenceAndKeepsEveryCommand)
+{
+    settings.cameraType = 2;
+    SimOptions options;
+    options.cameraType = 2;
+    ASSERT_TRUE(Open(options, [](SimulatedCamera& c) {
+        SimDsp723x::Settings& s = c.dsp723x().settings();
+        s.zoomRange = 3;
+        s.shutter = 9;
+        s.whiteBalance = 5;
+        s.blc = 1;
+        s.integration = 1;
+        c.state().manualIris = true;
+        c.state().manualFocus = true;
+    })) << host.error();
+    PastStartup();
+    auto camera = [&] {
+        std::pair<SimDsp723x::Settings, SimulatedCamera::State> s;
+        host.WithDevice([&](SimulatedReceiver& d) {
+            auto& c = static_cast<SimulatedCamera&>(d);
+            s = {c.dsp723x().settings(), c.state()};
+        });
+        return s;
+    };
+    bool filled = false;
+    modal.steps.push_back([&](QDialog& d) {
+        auto button = [&](const char* name) { return d.findChild<QAbstractButton*>(QString::fromLatin1(name)); };
+        filled = WaitFor([&] { return button("AutoIntegrationOn")->isChecked(); }, 10000);
+        for (const char* query : {"cIS", "cSS", "cWS", "cFS", "cBS", "ciS"})
+            EXPECT_EQ(heard(query), 1u) << query;
+        EXPECT_TRUE(button("DigitalZoomRange8X")->isChecked());
+        EXPECT_TRUE(button("IrisManual")->isChecked());
+        EXPECT_TRUE(button("IOPN")->isEnabled());
+        EXPECT_EQ(d.findChild<QComboBox*>(QStringLiteral("Shutter"))->currentText().toStdString(), "1/1000");
+        EXPECT_TRUE(button("WhiteBalanceFluorescent")->isChecked());
+        EXPECT_TRUE(button("FocusManual")->isChecked());
+        EXPECT_TRUE(button("FFR")->isEnabled());
+        EXPECT_TRUE(button("BkLiteCompOn")->isChecked());
+        // Commands queued together all reach the camera, in order.
+        button("DigitalZoomRange2X")->click();
+        button("WhiteBalanceLock")->click();
+        d.findChild<QComboBox*>(QStringLiteral("Shutter"))->setCurrentIndex(4);
+        EXPECT_TRUE(WaitFor([&] {
+            const auto [dsp, state] = camera();
+            return dsp.zoomRange == 1 && dsp.whiteBalance == 2 && dsp.shutter == 4 && !state.manualIris;
+        }));
+        EXPECT_TRUE(button("IrisAuto")->isChecked());
+        EXPECT_TRUE(prompter.shown.empty()) << "no command timed out";
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_TRUE(filled);
+}
+
 TEST_F(SimulatedConsole, PresetsBringTheCameraBackAndTheFieldsFollowIt)
 {
     ASSERT_TRUE(Open(SimOptions{})) << host.error();
@@ -762,6 +889,113 @@ TEST_F(SimulatedConsole, RecordedSessionPlaysBackInTheConsoleAndOnTheBench)
     EXPECT_EQ(out.count(QStringLiteral(" ok\n")), 4) << out.toStdString();
 }
 
+// A configuration download through "Tours and Sectors Setup", sent into a
+// fresh dome with UpLoad and downloaded from it again, gives the same file.
+// 222 paced queries and 222 lines each way: the window timers run four
+// times faster here.
+TEST_F(SimulatedConsole, ToursAndSectorsDownloadUploadsIntoAFreshDomeAndDownloadsTheSame)
+{
+    ScaledTimerFactory fast(4);
+    timerFactory = &fast;
+    ASSERT_TRUE(Open(SimOptions{}, [](SimulatedCamera& c) {
+        c.dome().tour(1)[0] = {3, 20};
+        c.dome().tour(1)[1] = {64, 60};
+        c.dome().sector(2).left = 1234;
+        c.dome().sector(5).title = "Car park" + std::string(16, ' ');
+        c.dome().zone(8).enabled = false;
+    })) << host.error();
+    PastStartup();
+    const std::string file = data.FilePath("Cam001.dat");
+    auto grid = [](QDialog& d) { return d.findChild<TourGrid*>(QStringLiteral("TourGrid")); };
+    auto download = [&](QDialog& d, std::vector<int>& progress) {
+        auto* bar = d.findChild<QProgressBar*>(QStringLiteral("Progress"));
+        prompter.answers = {MessageAnswer::Yes};
+        d.findChild<QAbstractButton*>(QStringLiteral("DownLoad"))->click();
+        return WaitFor(
+            [&] {
+                if (progress.empty() || progress.back() != bar->value())
+                    progress.push_back(bar->value());
+                return !static_cast<ToursSectorsDialog&>(d).downloading();
+            },
+            60000);
+    };
+
+    std::vector<int> progress;
+    bool shown = false, downloaded = false;
+    modal.steps.push_back([&](QDialog& d) {
+        // The opening chain fills the grid with the dome's first tour.
+        shown = WaitFor([&] { return grid(d)->CellText(2, 2) == QLatin1String("60"); }, 10000);
+        EXPECT_EQ(grid(d)->CellText(1, 1).toStdString(), "3");
+        EXPECT_EQ(grid(d)->CellText(1, 2).toStdString(), "20");
+        EXPECT_EQ(grid(d)->CellText(2, 1).toStdString(), "64");
+        downloaded = download(d, progress);
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("TourSetup"))->click();
+    ASSERT_EQ(modal.titles.back(), "Tours and Sectors Setup");
+    EXPECT_TRUE(shown);
+    ASSERT_TRUE(downloaded);
+    EXPECT_GT(progress.size(), 20u) << "the progress bar moves";
+    EXPECT_EQ(progress.back(), 1000);
+    EXPECT_FALSE(console->replyFlags().downloadActive);
+    QFile first(QString::fromStdString(file));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    const QByteArray firstText = first.readAll();
+    first.close();
+    EXPECT_EQ(firstText.count('\n'), 222);
+    EXPECT_TRUE(firstText.contains("*SL212344096\n")) << firstText.constData();
+    EXPECT_TRUE(firstText.contains("dST5Car park")) << firstText.constData();
+
+    // Another console on a fresh dome, sharing the data folder.
+    SimulatedCamera fresh(simClock, SimOptions{});
+    PtyHost freshHost;
+    ASSERT_TRUE(freshHost.Start(fresh)) << freshHost.error();
+    SerialPort freshPort{prompter};
+    console.reset();
+    console = std::make_unique<ConsoleDialog>(
+        ConsoleServices{store, prompter, modal, clock, fast, freshPort, data, freshHost.path(), nullptr}, settings);
+    ASSERT_TRUE(console->portOpen());
+    QThread::msleep(300);
+    QCoreApplication::processEvents();
+    bool uploaded = false, again = false;
+    std::vector<int> uploadProgress, secondProgress;
+    modal.steps.push_back([&](QDialog& d) {
+        auto& tours = static_cast<ToursSectorsDialog&>(d);
+        auto* bar = d.findChild<QProgressBar*>(QStringLiteral("Progress"));
+        d.findChild<QAbstractButton*>(QStringLiteral("UpLoad"))->click();
+        uploaded = WaitFor(
+            [&] {
+                if (uploadProgress.empty() || uploadProgress.back() != bar->value())
+                    uploadProgress.push_back(bar->value());
+                return !tours.uploading();
+            },
+            60000);
+        QThread::msleep(200); // the last lines reach the dome
+        again = uploaded && download(d, secondProgress);
+        // The grid shows the uploaded tour once the dome is asked again.
+        d.findChild<QListWidget*>(QStringLiteral("TourList"))->setCurrentRow(1);
+        d.findChild<QListWidget*>(QStringLiteral("TourList"))->setCurrentRow(0);
+        EXPECT_TRUE(WaitFor([&] { return grid(d)->CellText(2, 1) == QLatin1String("64"); }, 10000));
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("TourSetup"))->click();
+    EXPECT_TRUE(uploaded);
+    EXPECT_GT(uploadProgress.size(), 20u);
+    ASSERT_TRUE(again);
+    EXPECT_GT(secondProgress.size(), 20u);
+    QFile second(QString::fromStdString(file));
+    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
+    EXPECT_EQ(second.readAll(), firstText) << "the fresh dome now holds what the first one held";
+    freshHost.WithDevice([](SimulatedReceiver& d) {
+        auto& c = static_cast<SimulatedCamera&>(d);
+        EXPECT_EQ(c.dome().sector(2).left, 1234);
+        EXPECT_FALSE(c.dome().zone(8).enabled);
+    });
+    EXPECT_EQ(prompter.Texts(), (std::vector<std::string>(2, "Continue to Download? The old file will be overwritten.")));
+    console.reset(); // before the fresh dome's port and host go
+    freshHost.Stop();
+}
+
 namespace {
 QString Program(const char* name) { return QStringLiteral(PIVORA_BINARY_DIR "/") + QLatin1String(name); }
 } // namespace
@@ -808,4 +1042,109 @@ TEST(ProgramE2E, SimulatedRunWritesTheDefaultsAndKeepsThePortUnstored)
     EXPECT_EQ(s.value(QStringLiteral("Setup/RxType")).toInt(), 5);
     EXPECT_EQ(s.value(QStringLiteral("Setup/Port")).toInt(), 1);
     EXPECT_FALSE(s.contains(QStringLiteral("Setup/Port Name")));
+}
+
+TEST_F(SimulatedConsole, ThermalControlFillsFromTheCoreAndReadsBackItsChanges)
+{
+    settings.receiverType = 12;
+    settings.cameraType = 15;
+    SimOptions options;
+    options.receiverType = 12;
+    options.cameraType = 15;
+    ASSERT_TRUE(Open(options, [](SimulatedCamera& c) {
+        SimThermalCore::Settings& s = c.thermalCore().settings();
+        s.palette = 5;
+        s.plateau = 300;
+        s.roiTop = 168;
+        s.dde = 40;
+    })) << host.error();
+    // Receiver type 12 starts with latch requests ("cDS" only on its status poll).
+    ASSERT_TRUE(WaitFor([&] { return heard("L?") > 0; }));
+    QThread::msleep(200);
+    QCoreApplication::processEvents();
+    // The thermal core is the camera on the right video source.
+    console->findChild<QAbstractButton*>(QStringLiteral("SourceRight"))->click();
+    ASSERT_TRUE(WaitFor([&] { return heard("ms1") > 0; }));
+    auto list = [](QDialog& d, const char* name) {
+        return d.findChild<QComboBox*>(QString::fromLatin1(name))->currentText().toStdString();
+    };
+    auto box = [](QDialog& d, const char* name) { return d.findChild<QSpinBox*>(QString::fromLatin1(name))->value(); };
+
+    bool filled = false;
+    modal.steps.push_back([&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle().toStdString(), "Thermal Control");
+        filled = WaitFor([&] { return list(d, "PolarityLUT") == "Ironbow1"; }, 10000);
+        EXPECT_EQ(box(d, "Plateau"), 300);
+        EXPECT_EQ(box(d, "ROITop"), 168);
+        EXPECT_EQ(box(d, "ROIRight"), 640);
+        EXPECT_EQ(box(d, "DDE"), 40);
+        EXPECT_TRUE(d.findChild<QAbstractButton*>(QStringLiteral("FlatFieldCorrectionAuto"))->isChecked());
+        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("Rightrange"))->text().toStdString(), "(1 to 640)");
+        d.findChild<QComboBox*>(QStringLiteral("PolarityLUT"))->setCurrentIndex(3);
+        EXPECT_TRUE(WaitFor([&] { return heard("tC3") > 0; }));
+        d.findChild<QAbstractButton*>(QStringLiteral("VideoColor"))->click();
+        EXPECT_TRUE(WaitFor([&] { return heard("tB1") > 0; }));
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_TRUE(filled) << "the status fills the panel";
+
+    bool readBack = false;
+    modal.steps.push_back([&](QDialog& d) {
+        readBack = WaitFor([&] {
+            return list(d, "PolarityLUT") == "Rainbow" &&
+                   d.findChild<QAbstractButton*>(QStringLiteral("VideoColor"))->isChecked();
+        }, 10000);
+        return QDialog::Accepted;
+    });
+    QThread::msleep(200);
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_TRUE(readBack) << "the second opening shows the changes made in the first";
+    EXPECT_EQ(heard("tDS"), 2u);
+}
+
+TEST_F(SimulatedConsole, ThermalControlsFillFromTheCameraAndReadBackItsChanges)
+{
+    settings.cameraType = 5;
+    SimOptions options;
+    options.cameraType = 5;
+    ASSERT_TRUE(Open(options, [](SimulatedCamera& c) {
+        SimThermalCamera::Settings& s = c.thermalCamera().settings();
+        s.palette = 2;
+        s.overlayMode = 2;
+        s.autoRefresh = 50;
+    })) << host.error();
+    PastStartup();
+    auto box = [](QDialog& d, const char* name) { return d.findChild<QSpinBox*>(QString::fromLatin1(name))->value(); };
+    auto list = [](QDialog& d, const char* name) {
+        return d.findChild<QComboBox*>(QString::fromLatin1(name))->currentText().toStdString();
+    };
+
+    bool filled = false;
+    modal.steps.push_back([&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle().toStdString(), "Thermal Controls");
+        filled = WaitFor([&] { return box(d, "AutoRefreshTime") == 50; }, 10000);
+        EXPECT_EQ(box(d, "ColorPalette"), 2);
+        EXPECT_EQ(box(d, "Foreground"), 15);
+        EXPECT_EQ(list(d, "OverlayMode"), "Dt/Tm/Contrast");
+        d.findChild<QAbstractButton*>(QStringLiteral("Polarity"))->click();
+        EXPECT_TRUE(WaitFor([&] { return heard("tL1") > 0; }));
+        d.findChild<QComboBox*>(QStringLiteral("DigitalZoom"))->setCurrentIndex(1);
+        EXPECT_TRUE(WaitFor([&] { return heard("tX1") > 0; }));
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_TRUE(filled) << "the status fills the panel";
+
+    bool readBack = false;
+    modal.steps.push_back([&](QDialog& d) {
+        readBack = WaitFor([&] {
+            return d.findChild<QAbstractButton*>(QStringLiteral("Polarity"))->isChecked() &&
+                   list(d, "DigitalZoom") == "2X";
+        }, 10000);
+        return QDialog::Accepted;
+    });
+    QThread::msleep(200);
+    console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
+    EXPECT_TRUE(readBack) << "the second opening shows the changes made in the first";
 }

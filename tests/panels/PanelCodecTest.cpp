@@ -212,3 +212,61 @@ TEST(StatusWalk, LongestKeyFirstAndEveryFollowUpInOrder)
     EXPECT_EQ(m.a, 1);
     EXPECT_EQ(followUps, (Texts{"third", "first"}));
 }
+
+// Status strings that end at a high byte and carry digits as the low four
+// bits of their characters.
+TEST(ReplyView, HighByteEndAndLowFourBitDigits)
+{
+    struct Case {
+        std::string text;
+        size_t before;         // length before the first byte of 0x80 or above
+        int lowDigits;         // LowDigitsAt(1, 3)
+    } cases[] = {
+        {"k123\x80" "99", 4, 123}, {"k1:3", 4, 203}, {"kp05", 4, 5}, {"k12", 3, -1}, {"\x81" "123", 0, 123},
+        {"", 0, -1},
+    };
+    for (const Case& c : cases) {
+        const ReplyView v{reinterpret_cast<const uint8_t*>(c.text.data()), c.text.size()};
+        EXPECT_EQ(v.BeforeHighByte().size, c.before) << c.text;
+        EXPECT_EQ(v.LowDigitsAt(1, 3), c.lowDigits) << c.text;
+    }
+    struct M {
+        int v = -1;
+    } m;
+    const std::string text = "A\x37";
+    LowBitsField(&M::v, 0, 5)(m, ReplyView{reinterpret_cast<const uint8_t*>(text.data()) + 1, 1});
+    EXPECT_EQ(m.v, -1) << "7 is outside 0-5";
+    LowBitsField(&M::v, 0, 9)(m, ReplyView{reinterpret_cast<const uint8_t*>(text.data()) + 1, 1});
+    EXPECT_EQ(m.v, 7);
+}
+
+TEST(StatusWalk, AnItemMayTakeItsLengthFromItsFirstValue)
+{
+    struct M {
+        int n = -1, after = -1;
+        std::string data;
+    };
+    // "L" and a digit n, then n more characters.
+    const StatusWalk<M> walk = {
+        {"L", 1,
+         [](M& m, ReplyView v) {
+             m.n = v.DigitAt(0);
+             m.data.assign(reinterpret_cast<const char*>(v.data) + 1, v.size - 1);
+         },
+         nullptr, [](ReplyView v) { return static_cast<size_t>(v.DigitAt(0) < 0 ? 1 : 1 + v.DigitAt(0)); }},
+        {"Z", 1, DigitField(&M::after, 0, 9)},
+    };
+    struct Case {
+        std::string text;
+        int n, after;
+        std::string data;
+    } cases[] = {{"L3xyzZ5", 3, 5, "xyz"}, {"L0Z5", 0, 5, ""}, {"Z1L4ab", -1, 1, ""}};
+    for (const Case& c : cases) {
+        M m;
+        Texts followUps;
+        WalkStatus(walk, ReplyView{reinterpret_cast<const uint8_t*>(c.text.data()), c.text.size()}, m, followUps);
+        EXPECT_EQ(m.n, c.n) << c.text;
+        EXPECT_EQ(m.after, c.after) << c.text;
+        EXPECT_EQ(m.data, c.data) << c.text;
+    }
+}

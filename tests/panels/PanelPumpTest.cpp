@@ -140,6 +140,21 @@ TEST(PanelPump, SuspendedSendingAndFillingHoldCommandsWithoutLosingThem)
     EXPECT_EQ(f.Sent(5), Texts{"cDS"});
 }
 
+TEST(PanelPump, AWindowThatQueuesWhileFillingSendsOnlyOnceFillingEnds)
+{
+    SendPolicy p = Queued(false);
+    p.queuesWhileFilling = true;
+    PumpFixture f(p);
+    f.pump.SetFilling(true);
+    f.pump.Enqueue("*Ts1");
+    f.pump.Enqueue("cdSs1");
+    EXPECT_TRUE(f.Sent(50).empty()) << "the pump waits while filling";
+    f.pump.SetFilling(false);
+    EXPECT_EQ(f.Sent(5), Texts{"*Ts1"});
+    f.Reply();
+    EXPECT_EQ(f.Sent(5), Texts{"cdSs1"});
+}
+
 TEST(PanelPump, ClosingReleasesALinkThatStillWaitsForThisWindow)
 {
     PumpFixture f(Queued(true));
@@ -176,4 +191,30 @@ TEST(PanelPump, DirectSendsGoAtOnceWithTheClassLetterAndTheFlag)
     EXPECT_TRUE(f.flags.dsp7100ReplyPending);
     f.pump.Close();
     EXPECT_FALSE(f.flags.dsp7100ReplyPending);
+}
+
+TEST(PanelPump, BeforeSendSeesEachCommandJustBeforeItGoes)
+{
+    PumpFixture f(Queued(false));
+    Texts seen;
+    f.pump.beforeSend = [&](std::string_view next) {
+        seen.emplace_back(next);
+        // Set up for this one command only: it goes to address 255.
+        if (next == "As007")
+            f.link.link.broadcastOnce = true;
+    };
+    f.pump.Enqueue("cDS");
+    f.pump.Enqueue("As007");
+    f.pump.Enqueue("cIS");
+    f.link.clock.Advance(5);
+    EXPECT_EQ(seen, Texts{"cDS"}) << "the others wait for the link";
+    f.Reply();
+    f.link.clock.Advance(5);
+    f.Reply();
+    f.link.clock.Advance(5);
+    EXPECT_EQ(seen, (Texts{"cDS", "As007", "cIS"}));
+    std::vector<uint8_t> addresses;
+    for (const auto& frame : f.link.line.written)
+        addresses.push_back(frame[1]);
+    EXPECT_EQ(addresses, (std::vector<uint8_t>{1, 255, 1}));
 }
