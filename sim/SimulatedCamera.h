@@ -1,4 +1,6 @@
 #pragma once
+#include "SimAzimuth.h"
+#include "SimCameraId.h"
 #include "SimDsp7100.h"
 #include "SimulatedReceiver.h"
 
@@ -16,7 +18,10 @@
 // name), "mss" and "mRS" (video source and reversal), the focus report
 // after "cFM" and "cFA", the Day/Night DSP settings ("cAS", "cES", "cEFS",
 // "cZmS", "cVS", "cGS", "cWLS", "cWSDS", "cWSNS") and a binary status frame
-// for every Javelin record.
+// for every Javelin record. The address search's "L?H?" is answered only
+// when it is addressed to the camera itself, so a search finds it. It keeps
+// the camera ID titles, the north reference and readouts, and the pan/tilt
+// module commands it is sent.
 //
 // Motion is worked out from the clock whenever a frame arrives (or Update()
 // is called), so the camera needs no thread or timer of its own.
@@ -100,6 +105,10 @@ public:
     SetupState& setup() { return setup_; }
     // The DSP 7100 camera (camera type 1) answers its panel's queries.
     SimDsp7100& dsp7100() { return dsp7100_; }
+    // The ID, alarm and maintenance titles and the 8270 on-screen menu.
+    SimCameraId& cameraId() { return cameraId_; }
+    // North reference, azimuth and direction readouts, module commands.
+    SimAzimuth& azimuth() { return azimuth_; }
 
     struct Preset {
         bool stored = false;
@@ -159,6 +168,8 @@ private:
     State state_;
     SetupState setup_;
     SimDsp7100 dsp7100_;
+    SimCameraId cameraId_;
+    SimAzimuth azimuth_;
     std::array<Preset, kPresetCount> presets_;
     int lastPreset_ = 0;
     double position_[kAxes] = {};
