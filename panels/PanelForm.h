@@ -71,6 +71,9 @@ public:
     PanelForm& name(const QString& objectName);
     // Out-of-range typing in a spin box gets the toolkit's range message.
     PanelForm& rangeMessage();
+    // The control takes the rest of its row (a long caption that would
+    // widen one column of the group); the next control starts a new row.
+    PanelForm& wide();
 
     // The widget of the control added last (the i-th button of radios).
     template <class T> T* last(int i = 0) const { return static_cast<T*>(LastWidget(i)); }
