@@ -2,11 +2,15 @@
 // without a display, and checks the console's layout for the faults a
 // picture shows: controls cut off, on top of each other, or off the window.
 #include "AboutBox.h"
+#include "AzimuthDialog.h"
+#include "CameraIdDialog.h"
 #include "CommentDialog.h"
 #include "DayNightPanel.h"
 #include "Dsp7100Panel.h"
+#include "FindAddressDialog.h"
 #include "Lamp.h"
 #include "PlaceholderDialog.h"
+#include "PtModuleDialog.h"
 #include "TestConsole.h"
 #include "TourSetupDialog.h"
 
@@ -127,4 +131,34 @@ TEST(Screenshots, Panels)
     Save(dayNight, "panel-daynight");
     EXPECT_LE(dayNight.width(), 1366 - 16);
     EXPECT_LE(dayNight.height(), 768 - 80);
+}
+
+TEST(Screenshots, SetupDialogs)
+{
+    TestConsole t;
+    auto fits = [](QWidget& w, const char* what) {
+        EXPECT_LE(w.width(), 1366 - 16) << what;
+        EXPECT_LE(w.height(), 768 - 80) << what;
+    };
+    FindAddressDialog find(*t.console, t.console.get());
+    find.Open();
+    t.clock.Advance(17 * 500);
+    Save(find, "find-address");
+    fits(find, "find-address");
+    find.done(QDialog::Rejected);
+    CameraIdDialog cameraId(*t.console, 1, t.console.get());
+    cameraId.Open();
+    Save(cameraId, "camera-id");
+    fits(cameraId, "camera-id");
+    cameraId.done(QDialog::Accepted);
+    AzimuthDialog azimuth(*t.console, t.console.get());
+    azimuth.Open();
+    Save(azimuth, "azimuth-setup");
+    fits(azimuth, "azimuth-setup");
+    azimuth.done(QDialog::Rejected);
+    PtModuleDialog module(*t.console, t.console.get());
+    module.Open();
+    Save(module, "pt-module");
+    fits(module, "pt-module");
+    module.done(QDialog::Rejected);
 }
