@@ -224,3 +224,25 @@ TEST(FindAddressDialog, OpeningStopsThePeriodicRequests)
         return QDialog::Rejected;
     });
 }
+
+// An answer that comes while "No response" is still open (the last
+// address answering late) is kept: Retry does not start the search again.
+TEST(FindAddressDialog, ALateAnswerWhileTheNoResponseMessageIsOpenIsKept)
+{
+    FindFixture f;
+    f.t.prompter.whileShown = [&](const ScriptedPrompter::Shown& shown) {
+        if (shown.text == "No response from the Control Receiver")
+            f.t.line.Inject(Reply("L0", 223));
+    };
+    f.t.prompter.answers = {MessageAnswer::Retry};
+    const int result = f.Find([&](FindAddressDialog& d) {
+        f.t.clock.Advance(224 * 500);
+        f.Polls();
+        EXPECT_TRUE(FindFixture::OkEnabled(d));
+        f.t.clock.Advance(2000);
+        EXPECT_TRUE(f.Polls().empty()) << "no second pass";
+        FindFixture::Click(d, "OK");
+        return d.result();
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+}
