@@ -238,7 +238,6 @@ private:
     void ApplyButtonCommand(int id);
     void OnLensSpeed(int speed);
     void OnDisableNtcip();
-    void OnModuleDialog(const char* title);
 
     // Address, preset, position and tour controls, and the status and
     // position polling (ConsolePresets.cpp).
@@ -288,6 +287,8 @@ private:
     void OnCameraSetup();
     void OnCameraId();
     void OnFind();
+    void OnAzimuthSetup();
+    void OnPtModule();
     void OnTourSetup();
     void OnDspStatus();
     void RunLens55xPanel();
@@ -295,6 +296,7 @@ private:
     void OnAuxiliarySetup(ReplyWindow window);
     int RunPanel(QDialog& panel, ReplyWindow window, ReplyReceiver& receiver);
     int RunFeaturePanel(FeaturePanel& panel, ReplyWindow window, bool queued);
+    int RunOwnPanel(FeaturePanel& panel);
     void OnAbout();
 
     ConsoleServices services_;

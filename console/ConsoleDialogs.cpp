@@ -1,6 +1,8 @@
 // The console's buttons that open dialogs and feature panels, and what the
 // console does around each opening.
 #include "AboutBox.h"
+#include "AzimuthDialog.h"
+#include "CameraIdDialog.h"
 #include "ConsoleControlIds.h"
 #include "ConsoleDialog.h"
 #include "ConsoleTimerIds.h"
@@ -13,12 +15,14 @@
 #include "IlluminatorPanel.h"
 #include "Dsp723xPanel.h"
 #include "Dsp7440Panel.h"
+#include "FindAddressDialog.h"
 #include "ModalRunner.h"
 #include "OtherMaintenancePanel.h"
 #include "PTControl.h"
 #include "PortNames.h"
 #include "PrivacyZoneDialog.h"
 #include "PlaceholderDialog.h"
+#include "PtModuleDialog.h"
 #include "SerialPort.h"
 #include "SettingsStore.h"
 #include "SetupDialog.h"
@@ -218,7 +222,8 @@ void ConsoleDialog::OnCameraId()
 {
     StopPeriodicRequests();
     link_.linkReady = false;
-    RunPlaceholder(QStringLiteral("Program Camera ID"));
+    CameraIdDialog dialog(*this, settings_.receiverType, this);
+    RunOwnPanel(dialog);
     // Ready again however the dialog ends: a cancelled dialog must not leave
     // the command queue held until the camera happens to answer something.
     link_.linkReady = true;
@@ -226,11 +231,47 @@ void ConsoleDialog::OnCameraId()
 
 void ConsoleDialog::OnFind()
 {
+    // As for the other dialogs the periodic requests end: their answers
+    // would stop the search at an address nobody polled.
+    StopPeriodicRequests();
     for (int id = ConsoleLamp::CameraPower; id <= ConsoleLamp::VideoLoss; ++id)
         DrawLamp(id, 0);
-    RunPlaceholder(QStringLiteral("Find Camera Address"));
+    FindAddressDialog dialog(*this, this);
+    state_.findInProgress = true;
+    onCameraFound = [&dialog](int address) { dialog.ResponseReceived(address); };
+    RunOwnPanel(dialog);
+    // The search is over however it ended: a later reply tells nobody.
+    state_.findInProgress = false;
+    onCameraFound = nullptr;
+    // The address box shows where commands go now: the address found, or
+    // the one the search began with.
+    cameraAddress_->setValue(link_.cameraAddress());
     // The lamps were drawn off: ask for the latch and camera state again.
     EnqueueCommand("L?H?", 500);
+}
+
+void ConsoleDialog::OnAzimuthSetup()
+{
+    AzimuthDialog dialog(*this, this);
+    if (RunOwnPanel(dialog) == QDialog::Accepted)
+        link_.linkReady = true;
+}
+
+void ConsoleDialog::OnPtModule()
+{
+    PtModuleDialog dialog(*this, this);
+    if (RunOwnPanel(dialog) == QDialog::Accepted)
+        link_.linkReady = true;
+}
+
+// A dialog on the panel framework that reads no camera replies: opened,
+// run, and done with (its pump and timers ended) before the console goes on.
+int ConsoleDialog::RunOwnPanel(FeaturePanel& panel)
+{
+    panel.Open();
+    const int result = RunModal(panel);
+    panel.done(result);
+    return result;
 }
 
 void ConsoleDialog::OnTourSetup()

@@ -76,9 +76,8 @@ void ConsoleDialog::ConnectLensButtons()
         ApplyLatch(ManualIntegrationAction(MakeLensContext(), state_.manualIntegration), ConsoleLamp::ManualIntegration,
                    IntegrationUp, IntegrationDown, state_.manualIntegration);
     });
-    connect(button(SendModule), &QAbstractButton::clicked, this,
-            [this] { OnModuleDialog("Send Pan/Tilt Commands to Pan/Tilt Module"); });
-    connect(button(SetAzimuth), &QAbstractButton::clicked, this, [this] { OnModuleDialog("Azimuth Setup"); });
+    connect(button(SendModule), &QAbstractButton::clicked, this, &ConsoleDialog::OnPtModule);
+    connect(button(SetAzimuth), &QAbstractButton::clicked, this, &ConsoleDialog::OnAzimuthSetup);
 }
 
 void ConsoleDialog::OnLensPress(LensButton button)
@@ -222,10 +221,4 @@ void ConsoleDialog::OnDisableNtcip()
     }
     SendRawBytes(frame->data(), frame->size());
     timers_->Start(ConsoleTimer::NtcipFollowUp, 800);
-}
-
-void ConsoleDialog::OnModuleDialog(const char* title)
-{
-    if (RunPlaceholder(QString::fromLatin1(title)) == QDialog::Accepted)
-        link_.linkReady = true;
 }

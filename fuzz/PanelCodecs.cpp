@@ -18,6 +18,14 @@
 #include "ToursSectorsCodec.h"
 
 #include <cstdlib>
+#include "AzimuthCodec.h"
+#include "CameraIdCodec.h"
+#include "DayNightCodec.h"
+#include "Dsp7100Codec.h"
+#include "FindAddressCodec.h"
+
+#include <cstdlib>
+#include <string_view>
 
 void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
 {
@@ -94,6 +102,41 @@ void DecodeWithPanelCodecs(const uint8_t* frame, size_t length)
             std::abort();
         if (DownloadLine(frame, length).size() > kDownloadLineLimit)
             std::abort();
+    }
+    const std::string_view text(reinterpret_cast<const char*>(frame), length);
+    {
+        // Camera ID: the bytes as a typed line; it always goes as 24
+        // characters of the ID set.
+        CameraIdMembers m;
+        m.inCamera = length % 2;
+        const std::string line = IdLineCommand(m, 1 + static_cast<int>(length % 5), text);
+        const size_t head = m.inCamera ? 4 : 3;
+        if (line.size() != head + kIdLineLength)
+            std::abort();
+        for (size_t i = head; i < line.size(); ++i)
+            if (!InIdCharacterSet(line[i]))
+                std::abort();
+    }
+    {
+        // Pan/tilt module: the bytes as the box's text.
+        if (PtModuleCommand(text).size() > 1 + kPtModuleTextLength)
+            std::abort();
+    }
+    {
+        // Address search: the bytes as ticks, answers and retries in any
+        // order; the address never leaves 0-224 and the bar its range.
+        AddressSearch s;
+        s.Start(1);
+        for (size_t i = 0; i < length; ++i) {
+            switch (frame[i] % 4) {
+            case 2: s.Found(); break;
+            case 3: s.Retry(); break;
+            default: (void)s.Step(); break;
+            }
+            if (s.address < 0 || s.address > AddressSearch::kLastAddress + 1 || s.progress < 0 ||
+                s.progress > AddressSearch::kProgressMaximum || s.saved != 1)
+                std::abort();
+        }
     }
     // Further windows' codecs join here, one block each.
 }

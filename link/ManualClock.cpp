@@ -96,5 +96,8 @@ void ManualClock::Advance(uint32_t ms)
         const int id = next->id;
         owner->handler().OnTimer(id);
     }
-    now_ = end;
+    // A handler may have advanced the clock itself (time passing while a
+    // message box waits): time never runs backwards.
+    if (end > now_)
+        now_ = end;
 }

@@ -460,6 +460,20 @@ PanelForm& PanelForm::name(const QString& objectName)
     return *this;
 }
 
+PanelForm& PanelForm::wide()
+{
+    QWidget* w = LastWidget(0);
+    const int index = grid_ && w ? grid_->indexOf(w) : -1;
+    if (index < 0)
+        return *this;
+    int r = 0, c = 0, rows = 0, columns = 0;
+    grid_->getItemPosition(index, &r, &c, &rows, &columns);
+    delete grid_->takeAt(index);
+    grid_->addWidget(w, r, c, 1, groupColumns_ - c);
+    cell_ = (r + 1) * groupColumns_;
+    return *this;
+}
+
 PanelForm& PanelForm::onShow(std::function<void()> extra)
 {
     onShow_ = std::move(extra);

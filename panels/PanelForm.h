@@ -86,6 +86,9 @@ public:
     PanelForm& readsBoxes();
     // Created hidden (with its label) and never shown.
     PanelForm& hidden();
+    // The control takes the rest of its row (a long caption that would
+    // widen one column of the group); the next control starts a new row.
+    PanelForm& wide();
 
     // The widget of the control added last (the i-th button of radios).
     template <class T> T* last(int i = 0) const { return static_cast<T*>(LastWidget(i)); }

@@ -1,9 +1,9 @@
 #pragma once
 #include <string>
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class MessageIcon { None, Information, Warning, Stop, Question };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Retry };
 
 // Everything that asks the operator something: message boxes, text input,
 // the file chooser.

@@ -12,6 +12,7 @@ QMessageBox::StandardButton ToButton(MessageAnswer a)
     case MessageAnswer::Cancel: return QMessageBox::Cancel;
     case MessageAnswer::Yes: return QMessageBox::Yes;
     case MessageAnswer::No: return QMessageBox::No;
+    case MessageAnswer::Retry: return QMessageBox::Retry;
     }
     return QMessageBox::Ok;
 }
@@ -22,6 +23,7 @@ MessageAnswer FromButton(int b)
     case QMessageBox::Cancel: return MessageAnswer::Cancel;
     case QMessageBox::Yes: return MessageAnswer::Yes;
     case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Retry: return MessageAnswer::Retry;
     default: return MessageAnswer::Ok;
     }
 }
@@ -47,6 +49,7 @@ MessageAnswer QtPrompter::ShowMessage(const std::string& text, const std::string
     case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    case MessageButtons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
     }
     box.setDefaultButton(ToButton(defaultAnswer));
     return FromButton(box.exec());

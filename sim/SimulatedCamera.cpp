@@ -200,6 +200,11 @@ char SimulatedCamera::PresetCharacter(int index) const
 void SimulatedCamera::Handle(const SimFrameReader::Frame& frame)
 {
     Update();
+    // The address search polls one address after the other with "L?H?":
+    // only a poll of this camera's own address is answered.
+    if (frame.kind == SimFrameReader::Kind::Ascii && frame.text == "L?H?" &&
+        frame.address != (options().address & 0xFF))
+        return;
     if (frame.kind == SimFrameReader::Kind::Binary)
         HandleRecord(frame.text);
     else
@@ -444,7 +449,7 @@ void SimulatedCamera::HandleText(const std::string& text)
             Reply(reply);
         return;
     }
-    if (HandlePrivacy(text) || HandleLens(text))
+    if (HandlePrivacy(text) || HandleLens(text) || cameraId_.Handle(text) || azimuth_.Handle(text))
         return;
     if (text == "P?")
         Reply(HexReply('P', kPan, kTilt));

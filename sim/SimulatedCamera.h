@@ -1,5 +1,7 @@
 #pragma once
 #include "SimDome.h"
+#include "SimAzimuth.h"
+#include "SimCameraId.h"
 #include "SimDsp7100.h"
 #include "SimPrivacyZones.h"
 #include "SimLens55x.h"
@@ -35,6 +37,11 @@
 // for every Javelin record. The DSP cameras whose panels read other forms
 // answer from their own blocks, chosen by camera type: 7100 (1), 72xx (2),
 // 74xx (4) and 7400/IR (10).
+// "cZmS", "cVS", "cGS", "cWLS", "cWSDS", "cWSNS") and a binary status frame
+// for every Javelin record. The address search's "L?H?" is answered only
+// when it is addressed to the camera itself, so a search finds it. It keeps
+// the camera ID titles, the north reference and readouts, and the pan/tilt
+// module commands it is sent.
 //
 // Motion is worked out from the clock whenever a frame arrives (or Update()
 // is called), so the camera needs no thread or timer of its own.
@@ -145,6 +152,10 @@ public:
     // zones and tours for "Tours and Sectors Setup".
     SimDome& dome() { return dome_; }
     bool IsDome() const;
+    // The ID, alarm and maintenance titles and the 8270 on-screen menu.
+    SimCameraId& cameraId() { return cameraId_; }
+    // North reference, azimuth and direction readouts, module commands.
+    SimAzimuth& azimuth() { return azimuth_; }
 
     struct Preset {
         bool stored = false;
@@ -219,6 +230,8 @@ private:
     SimDsp723x dsp723x_;
     SimDsp7440 dsp7440_;
     SimDome dome_;
+    SimCameraId cameraId_;
+    SimAzimuth azimuth_;
     std::array<Preset, kPresetCount> presets_;
     int lastPreset_ = 0;
     double position_[kAxes] = {};

@@ -22,13 +22,13 @@ Symbol SymbolFor(const QString& caption)
         return Symbol::Comment;
     if (caption == QLatin1String("Stop"))
         return Symbol::Stop;
-    if (caption == QLatin1String("Nudge Left"))
+    if (caption == QLatin1String("Nudge Left") || caption == QLatin1String("Pan Left"))
         return Symbol::Left;
-    if (caption == QLatin1String("Nudge Right"))
+    if (caption == QLatin1String("Nudge Right") || caption == QLatin1String("Pan Right"))
         return Symbol::Right;
-    if (caption == QLatin1String("Nudge Up"))
+    if (caption == QLatin1String("Nudge Up") || caption == QLatin1String("Tilt Up"))
         return Symbol::Up;
-    if (caption == QLatin1String("Nudge Down"))
+    if (caption == QLatin1String("Nudge Down") || caption == QLatin1String("Tilt Down"))
         return Symbol::Down;
     // The jog buttons of "Tours and Sectors Setup".
     if (caption == QLatin1String("Pan Left"))

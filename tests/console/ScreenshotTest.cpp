@@ -2,6 +2,8 @@
 // without a display, and checks the console's layout for the faults a
 // picture shows: controls cut off, on top of each other, or off the window.
 #include "AboutBox.h"
+#include "AzimuthDialog.h"
+#include "CameraIdDialog.h"
 #include "CommentDialog.h"
 #include "DayNightPanel.h"
 #include "Dsp7100Panel.h"
@@ -10,6 +12,7 @@
 #include "IlluminatorPanel.h"
 #include "Dsp723xPanel.h"
 #include "Dsp7440Panel.h"
+#include "FindAddressDialog.h"
 #include "Lamp.h"
 #include "Lens55xFactoryPanel.h"
 #include "Lens55xPanel.h"
@@ -17,6 +20,7 @@
 #include "OtherMaintenancePanel.h"
 #include "PlaceholderDialog.h"
 #include "PrivacyZoneDialog.h"
+#include "PtModuleDialog.h"
 #include "TestConsole.h"
 #include "ThermalPanel.h"
 #include "ThermalPanel2.h"
@@ -244,4 +248,34 @@ TEST(Screenshots, CameraAndMaintenancePanels)
     EXPECT_LE(tours.width(), 1366 - 16);
     EXPECT_LE(tours.height(), 768 - 80);
     tours.done(0);
+}
+
+TEST(Screenshots, SetupDialogs)
+{
+    TestConsole t;
+    auto fits = [](QWidget& w, const char* what) {
+        EXPECT_LE(w.width(), 1366 - 16) << what;
+        EXPECT_LE(w.height(), 768 - 80) << what;
+    };
+    FindAddressDialog find(*t.console, t.console.get());
+    find.Open();
+    t.clock.Advance(17 * 500);
+    Save(find, "find-address");
+    fits(find, "find-address");
+    find.done(QDialog::Rejected);
+    CameraIdDialog cameraId(*t.console, 1, t.console.get());
+    cameraId.Open();
+    Save(cameraId, "camera-id");
+    fits(cameraId, "camera-id");
+    cameraId.done(QDialog::Accepted);
+    AzimuthDialog azimuth(*t.console, t.console.get());
+    azimuth.Open();
+    Save(azimuth, "azimuth-setup");
+    fits(azimuth, "azimuth-setup");
+    azimuth.done(QDialog::Rejected);
+    PtModuleDialog module(*t.console, t.console.get());
+    module.Open();
+    Save(module, "pt-module");
+    fits(module, "pt-module");
+    module.done(QDialog::Rejected);
 }

@@ -1148,3 +1148,84 @@ TEST_F(SimulatedConsole, ThermalControlsFillFromTheCameraAndReadBackItsChanges)
     console->findChild<QAbstractButton*>(QStringLiteral("DspStatus"))->click();
     EXPECT_TRUE(readBack) << "the second opening shows the changes made in the first";
 }
+
+// The search polls address after address, one every 500 ms, until the
+// camera at 37 answers: the dialog says so, and OK takes the address.
+TEST_F(SimulatedConsole, FindLocatesTheCameraAtItsAddress)
+{
+    ASSERT_TRUE(Open(SimOptions{37})) << host.error();
+    PastStartup();
+    std::string shown;
+    bool okEnabled = false;
+    modal.steps.push_back([&](QDialog& d) {
+        auto* response = d.findChild<QLabel*>(QStringLiteral("Response"));
+        WaitFor([&] { return !response->text().isEmpty(); }, 60000);
+        shown = response->text().toStdString();
+        auto* ok = d.findChild<QAbstractButton*>(QStringLiteral("OK"));
+        okEnabled = ok->isEnabled();
+        ok->click();
+        return d.result();
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("Find"))->click();
+    EXPECT_EQ(shown, "Response received: Camera 37");
+    EXPECT_TRUE(okEnabled);
+    EXPECT_EQ(console->findChild<QSpinBox*>(QStringLiteral("CameraAddress"))->value(), 37);
+    EXPECT_EQ(console->link().cameraAddress(), 37);
+    EXPECT_EQ(heard("L?H?"), 1u) << "only the poll of its own address reached it";
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+// Camera ID lines, the test pattern and the azimuth readouts reach the
+// simulated receiver, which keeps them; the window shows the pattern.
+TEST_F(SimulatedConsole, CameraIdAndAzimuthSettingsReachTheCamera)
+{
+    settings.receiverType = 7;
+    SimOptions options;
+    options.receiverType = 7;
+    ASSERT_TRUE(Open(options)) << host.error();
+    PastStartup();
+    auto receiverLines = [&] {
+        std::array<std::string, 5> lines;
+        host.WithDevice([&](SimulatedReceiver& d) { lines = static_cast<SimulatedCamera&>(d).cameraId().receiver().lines; });
+        return lines;
+    };
+    std::string shownLine4;
+    modal.steps.push_back([&](QDialog& d) {
+        d.findChild<QAbstractButton*>(QStringLiteral("InitAllIDs"))->click();
+        EXPECT_TRUE(WaitFor([&] { return receiverLines()[4] == "ID TEST - ALARM 3"; }));
+        shownLine4 = d.findChild<QLineEdit*>(QStringLiteral("Line4"))->text().toStdString();
+        return QDialog::Accepted;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("CameraId"))->click();
+    EXPECT_EQ(receiverLines()[0], "ID TEST - LINE 1");
+    EXPECT_EQ(shownLine4, "ID TEST -  ALARM 2");
+
+    auto azimuth = [&] {
+        SimAzimuth::Settings s;
+        host.WithDevice([&](SimulatedReceiver& d) { s = static_cast<SimulatedCamera&>(d).azimuth().settings(); });
+        return s;
+    };
+    modal.steps.push_back([&](QDialog& d) {
+        for (const char* name : {"NorthDirectionSet", "Set16Zones", "AzimuthElevationDisplayEnable"})
+            d.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+        EXPECT_TRUE(WaitFor([&] { return azimuth().commands == 3; }));
+        return QDialog::Rejected;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("SetAzimuth"))->click();
+    const SimAzimuth::Settings s = azimuth();
+    EXPECT_TRUE(s.northSet);
+    EXPECT_EQ(s.directionZones, 16);
+    EXPECT_TRUE(s.azimuthDisplay);
+
+    modal.steps.push_back([&](QDialog& d) {
+        auto* box = d.findChild<QLineEdit*>(QStringLiteral("Command"));
+        box->setText(QStringLiteral("GO 12"));
+        d.findChild<QAbstractButton*>(QStringLiteral("Send"))->click();
+        EXPECT_TRUE(WaitFor([&] { return !azimuth().moduleCommands.empty(); }));
+        return QDialog::Rejected;
+    });
+    console->findChild<QAbstractButton*>(QStringLiteral("SendModule"))->click();
+    EXPECT_EQ(azimuth().moduleCommands, (std::vector<std::string>{"GO 12"}));
+    EXPECT_TRUE(prompter.shown.empty());
+}
+

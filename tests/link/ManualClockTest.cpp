@@ -53,3 +53,28 @@ TEST(ManualClock, RestartMovesTheDueTime)
     clock.Advance(1000);
     EXPECT_EQ(r.fired.size(), 1u);
 }
+
+// A handler that lets time pass itself (a message box waiting inside a
+// timer's handler) leaves the clock at the later time.
+TEST(ManualClock, TimePassedInsideAHandlerIsNotTakenBack)
+{
+    ManualClock clock;
+    struct Nested : TimerHandler {
+        ManualClock* clock = nullptr;
+        std::vector<std::pair<uint32_t, int>> fired;
+        void OnTimer(int id) override
+        {
+            fired.emplace_back(clock->TickCount(), id);
+            if (id == 1 && fired.size() == 1)
+                clock->Advance(250);
+        }
+    } n;
+    n.clock = &clock;
+    std::unique_ptr<Timers> timers(clock.CreateTimers(n));
+    timers->Start(1, 100);
+    clock.Advance(150);
+    EXPECT_EQ(clock.TickCount(), 350u);
+    EXPECT_EQ(n.fired, (std::vector<std::pair<uint32_t, int>>{{100, 1}, {200, 1}, {300, 1}}));
+    clock.Advance(50);
+    EXPECT_EQ(n.fired.back(), (std::pair<uint32_t, int>{400, 1}));
+}

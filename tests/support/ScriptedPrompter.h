@@ -2,6 +2,7 @@
 #include "Prompter.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ public:
                               MessageIcon icon, MessageAnswer defaultAnswer) override
     {
         shown.push_back(Shown{text, caption, buttons, icon});
+        if (whileShown) {
+            const Shown current = shown.back();
+            whileShown(current);
+        }
         if (answers.empty())
             return defaultAnswer;
         const MessageAnswer a = answers.front();
@@ -54,6 +59,9 @@ public:
         return t;
     }
 
+    // Runs while a message is shown, as the events that arrive while a
+    // real message box waits for the operator.
+    std::function<void(const Shown&)> whileShown;
     std::deque<MessageAnswer> answers;
     std::deque<std::string> texts;
     std::deque<std::string> files;
