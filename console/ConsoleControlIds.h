@@ -33,7 +33,7 @@ enum Id : int {
     // Log functions
     BrowseControl = 1301, Play = 1287, Pause = 1289, Record = 1285, InsertComments = 1284, StopLog = 1290,
     // Traffic
-    TransmitStrip = 101, ReceiveStrip = 102, About = 1300, Close = 2,
+    TransmitStrip = 101, ReceiveStrip = 102, About = 1300, Close = 2, History = 1302,
 };
 } // namespace ConsoleControl
 

@@ -303,8 +303,9 @@ void ConsoleDialog::OnTimer(int id)
     }
 }
 
-void ConsoleDialog::ShowTxFrame(const uint8_t*, size_t, const char* text)
+void ConsoleDialog::ShowTxFrame(const uint8_t* frame, size_t length, const char* text)
 {
+    RecordTraffic(true, text, frame, length);
     // The write purges unread input, so a reply half-assembled now can never
     // end; start the next one afresh.
     receiver_.Reset();

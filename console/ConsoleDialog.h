@@ -16,15 +16,18 @@
 #include "ReplyRouting.h"
 #include "TestLog.h"
 #include "Timers.h"
+#include "TrafficHistory.h"
 #include "TrafficRecorder.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 #include <array>
 #include <map>
 #include <memory>
 
 class Dsp7100Panel;
+class TrafficHistoryWindow;
 class Dsp723xPanel;
 class ToursSectorsDialog;
 class FeaturePanel;
@@ -128,6 +131,7 @@ public:
     ToursSectorsDialog& toursSectorsDialog() { return *toursSectors_; }
     TestLog& testLog() { return testLog_; }
     TrafficRecorder& recorder() { return recorder_; }
+    const TrafficHistory& history() const { return history_; }
 
     // Opens the line with the current settings; shows "Port ... does not
     // exist!" and carries on without it when it cannot be opened.
@@ -209,6 +213,8 @@ private:
 
     // Receiving and the console's own decoders (ConsoleReplies.cpp).
     void FlashRxLamp();
+    void RecordTraffic(bool transmitted, const char* text, const uint8_t* bytes, size_t length);
+    void OnTrafficHistory();
     void OnAcknowledgement();
     void OnReplyFrame(const uint8_t* frame, size_t length);
     void ShowRxFrame(const uint8_t* frame, size_t length);
@@ -307,6 +313,8 @@ private:
     JavelinCommandBuilder javelin_;
     TestLog testLog_;
     TrafficRecorder recorder_;
+    TrafficHistory history_;
+    QPointer<TrafficHistoryWindow> historyWindow_;
     ReplyFlags replyFlags_;
     std::array<ReplyReceiver*, kReplyWindowCount> replyWindows_{};
     ReplyReceiver* queuedPanel_ = nullptr;

@@ -1,6 +1,7 @@
 // The console's buttons that open dialogs and feature panels, and what the
 // console does around each opening.
 #include "AboutBox.h"
+#include "TrafficHistoryWindow.h"
 #include "AzimuthDialog.h"
 #include "CameraIdDialog.h"
 #include "ConsoleControlIds.h"
@@ -430,6 +431,17 @@ void ConsoleDialog::OnAuxiliarySetup(ReplyWindow window)
     else
         panel = std::make_unique<IlluminatorPanel>(*this, this);
     RunFeaturePanel(*panel, window, true);
+}
+
+// The history window stays open beside the console (it is not modal).
+void ConsoleDialog::OnTrafficHistory()
+{
+    if (!historyWindow_) {
+        historyWindow_ = new TrafficHistoryWindow(history_, services_.prompter, this);
+        historyWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    historyWindow_->show();
+    historyWindow_->raise();
 }
 
 void ConsoleDialog::OnAbout()

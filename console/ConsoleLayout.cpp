@@ -66,6 +66,7 @@ constexpr ControlText kControls[] = {
     {BrowseControl, "BrowseControl", "Browse Control"}, {Play, "Play", "Play"}, {Pause, "Pause", "Paus"},
     {Record, "Record", "Record Log File"}, {InsertComments, "InsertComments", "Insert Comments"},
     {StopLog, "StopLog", "Stop"}, {About, "About", "ABOUT"}, {Close, "Close", "Close"},
+    {History, "History", "History"},
 };
 
 const ControlText& TextFor(int id)
@@ -425,11 +426,15 @@ QLayout* ConsoleDialog::BuildTrafficRow()
     grid->addWidget(receiveStrip_, 1, 2);
     grid->setColumnStretch(2, 1);
 
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(AddPictureButton(About, "ABOUT", QSize(64, 24)));
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(AddPictureButton(About, "ABOUT", QSize(64, 24)), 0, 0);
+    QAbstractButton* history = AddButton(History, "History");
+    history->setToolTip(QStringLiteral("Every frame of this session, with its time"));
+    connect(history, &QAbstractButton::clicked, this, &ConsoleDialog::OnTrafficHistory);
+    buttons->addWidget(history, 0, 1);
     QAbstractButton* close = AddButton(Close, "Close");
     connect(close, &QAbstractButton::clicked, this, &QDialog::reject);
-    buttons->addWidget(close);
+    buttons->addWidget(close, 1, 0, 1, 2);
     grid->addLayout(buttons, 0, 3, 2, 1);
     return grid;
 }

@@ -51,15 +51,15 @@ void ConsoleDialog::ConnectPresetControls()
         if (index >= 0)
             state_.selectedPreset = index;
     });
-    // A name edit is taken when the list loses the focus or on Enter.
-    connect(presetList_->lineEdit(), &QLineEdit::returnPressed, this, &ConsoleDialog::CommitPresetName);
-    presetList_->lineEdit()->installEventFilter(this);
+    // A name edit is taken when its editing ends: Enter, Tab, or a click
+    // elsewhere (the combo box, not its line edit, loses the focus, so only
+    // the end of editing says so).
+    presetList_->setCompleter(nullptr);
+    connect(presetList_->lineEdit(), &QLineEdit::editingFinished, this, &ConsoleDialog::CommitPresetName);
 }
 
 bool ConsoleDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == presetList_->lineEdit() && event->type() == QEvent::FocusOut)
-        CommitPresetName();
     return QDialog::eventFilter(watched, event);
 }
 

@@ -46,6 +46,13 @@ void ConsoleDialog::OnAcknowledgement()
     player_.Acknowledged();
     FlashRxLamp();
     receiveStrip_->setText(QStringLiteral(" Ack"));
+    RecordTraffic(false, " Ack", &kAck, 1);
+}
+
+// Every frame that crosses the line joins the session's history.
+void ConsoleDialog::RecordTraffic(bool transmitted, const char* text, const uint8_t* bytes, size_t length)
+{
+    history_.Add(TrafficEntry{services_.clock.Now(), transmitted, text, std::vector<uint8_t>(bytes, bytes + length)});
 }
 
 void ConsoleDialog::ShowRxFrame(const uint8_t* frame, size_t length)
@@ -55,6 +62,7 @@ void ConsoleDialog::ShowRxFrame(const uint8_t* frame, size_t length)
     FlashRxLamp();
     receiveStrip_->setText(QString::fromLatin1(text));
     recorder_.RecordReceive(text);
+    RecordTraffic(false, text, frame, length);
 }
 
 void ConsoleDialog::OnReplyFrame(const uint8_t* frame, size_t length)
@@ -66,6 +74,7 @@ void ConsoleDialog::OnReplyFrame(const uint8_t* frame, size_t length)
         const uint8_t ack = kAck;
         services_.line.WriteToPort(&ack, 1);
         recorder_.RecordAckSent();
+        RecordTraffic(true, " Ack", &ack, 1);
     }
     const ReplyRoute route = RouteReply(frame, length, MakeReplyContext());
     ClearPendingFlag(route.clears);

@@ -86,7 +86,9 @@ void PanelPump::Pump()
     if (beforeSend)
         beforeSend(queue.PeekNext());
     if (!link_.SendNextQueued(policy_.slotLength)) {
-        // Refused by the sender: nothing waits for an answer.
+        // Refused by the sender: nothing waits for an answer, and a
+        // broadcast set up for this command does not pass to the next.
+        link_.broadcastOnce = false;
         if (policy_.waitsForLink) {
             link_.linkReady = true;
             link_.linkFree = true;

@@ -32,7 +32,10 @@ QString ThreeDigits(int v)
 // that leaving the box can say so instead of refusing the keys silently.
 class RangeSpinBox : public QSpinBox {
 public:
-    using QSpinBox::QSpinBox;
+    explicit RangeSpinBox(QWidget* parent) : QSpinBox(parent)
+    {
+        connect(this, &QAbstractSpinBox::editingFinished, this, [this] { editStart_ = value(); });
+    }
     std::function<void()> outOfRange;
 
 protected:
@@ -45,14 +48,28 @@ protected:
         text.toInt(&number);
         return number && text.size() <= 6 ? QValidator::Intermediate : QValidator::Invalid;
     }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        editStart_ = value();
+        QSpinBox::focusInEvent(event);
+    }
+    // A refused number gives way to the value the box had when the
+    // operator began, never to a step typed on the way to it (30001 passes
+    // through 3000).
     void fixup(QString& text) const override
     {
         bool number = false;
         const int v = text.toInt(&number);
-        if (number && (v < minimum() || v > maximum()) && outOfRange)
+        if (number && (v < minimum() || v > maximum()) && outOfRange) {
             outOfRange();
+            text = textFromValue(editStart_);
+            return;
+        }
         QSpinBox::fixup(text);
     }
+
+private:
+    int editStart_ = 0;
 };
 } // namespace
 

@@ -123,8 +123,10 @@ SetupDialog::SetupDialog(const SetupValues& in, CommandLink& link, TimerFactory&
       prompter_(prompter),
       modal_(modal),
       timers_(timers.CreateTimers(*this)),
+      pump_(std::make_unique<PanelPump>(link, replyFlags_, *timers_, Policy())),
       ports_(std::move(presentPorts))
 {
+    pump_->beforeSend = [this](std::string_view) { ArmBroadcast(); };
     setObjectName(QStringLiteral("SetupDialog"));
     setWindowTitle(QStringLiteral("Setup"));
     Build();

@@ -1,4 +1,5 @@
 #pragma once
+#include "PanelPump.h"
 #include "CommandQueue.h"
 #include "ReplyRouting.h"
 #include "SetupRules.h"
@@ -115,7 +116,8 @@ private:
     // Controls and sending (SetupDialogCommands.cpp).
     void Connect();
     void Enqueue(std::string_view text, bool broadcast = false);
-    void SendNext();
+    static SendPolicy Policy();
+    void ArmBroadcast();
     void TakeControls();
     void ShowValues();
     void SetPtKind(int kind, bool send);
@@ -147,6 +149,8 @@ private:
     Prompter& prompter_;
     ModalRunner& modal_;
     std::unique_ptr<Timers> timers_;
+    ReplyFlags replyFlags_; // Setup sets no reply flag; its replies come by their letters
+    std::unique_ptr<PanelPump> pump_;
     std::vector<std::string> ports_;
     Members m_;
     bool opening_ = false;

@@ -141,43 +141,39 @@ void SetupDialog::Connect()
 }
 
 // The newest command wins: whatever still waits in the queue is dropped.
+// A broadcast command goes to address 255, and only that command does.
 void SetupDialog::Enqueue(std::string_view text, bool broadcast)
 {
     command_.assign(text);
     if (opening_)
         return;
-    CommandQueue& queue = link_.queue();
-    queue.DiscardWaiting();
     broadcastSlots_.reset();
-    broadcastSlots_.set(static_cast<size_t>(queue.writeIndex()), broadcast);
-    queue.Enqueue(text);
-    timers_->Start(kSendTimer, kSendMs);
+    broadcastSlots_.set(static_cast<size_t>(link_.queue().writeIndex()), broadcast);
+    pump_->Enqueue(text);
 }
 
-// Timer 10: one command out, no wait for an answer. The timer runs on while
-// commands remain, so one written in behind another is not left waiting.
-void SetupDialog::SendNext()
+// Setup's pump (timer 10, 5 ms): one command a tick, no wait for an answer
+// and no time-out; it holds the queue while sending is suspended. The
+// broadcast mark of the slot about to go is turned into BroadcastOnce.
+SendPolicy SetupDialog::Policy()
 {
-    CommandQueue& queue = link_.queue();
-    if (queue.Empty()) {
-        timers_->Stop(kSendTimer);
-        return;
-    }
-    const auto slot = static_cast<size_t>(queue.readIndex());
-    const bool broadcast = broadcastSlots_.test(slot);
-    broadcastSlots_.reset(slot);
-    uint8_t text[CommandQueue::kSentLength + 1];
-    const size_t length = queue.TakeNext(text);
-    if (queue.Empty())
-        timers_->Stop(kSendTimer);
-    if (length == 0)
-        return;
-    if (broadcast)
+    SendPolicy p;
+    p.newestWins = true;
+    p.flag = PendingFlag::None;
+    p.waitsForLink = false;
+    p.timesOut = false;
+    p.sendTimer = kSendTimer;
+    p.sendMs = kSendMs;
+    p.statusMs = -1;
+    return p;
+}
+
+void SetupDialog::ArmBroadcast()
+{
+    const auto slot = static_cast<size_t>(link_.queue().readIndex());
+    if (broadcastSlots_.test(slot))
         link_.broadcastOnce = true;
-    link_.SendCommand(std::string_view(reinterpret_cast<const char*>(text), length));
-    // A refused frame must not hand its broadcast to the next one.
-    if (broadcast && link_.lastFrame().length == 0)
-        link_.broadcastOnce = false;
+    broadcastSlots_.reset(slot);
 }
 
 void SetupDialog::TakeControls()
@@ -212,7 +208,8 @@ void SetupDialog::TakeControls()
 
 void SetupDialog::ShowValues()
 {
-    Show(c_.port, m_.portIndex);
+    // The "Network" entry is shown only for a device server's name.
+    Show(c_.port, m_.portIndex < static_cast<int>(ports_.size()) || NetworkChosen() ? m_.portIndex : -1);
     Show(c_.baud, m_.baudIndex);
     Show(c_.mode, m_.mode != 0 ? 1 : 0);
     Show(c_.ptKind, m_.ptKind);
@@ -423,7 +420,7 @@ void SetupDialog::OnLcuAddressSet()
     CommandQueue& queue = link_.queue();
     broadcastSlots_.set(static_cast<size_t>(queue.writeIndex()));
     queue.Enqueue(command_);
-    timers_->Start(kSendTimer, kSendMs);
+    pump_->StartPump();
 }
 
 void SetupDialog::OnBootLoader()

@@ -148,7 +148,7 @@ void SetupDialog::OnTimer(int id)
     const char* query = nullptr;
     switch (id) {
     case kSendTimer:
-        SendNext();
+        pump_->OnTimer(id);
         return;
     case kFlowQueryTimer: query = "hS"; break;
     case kPanTiltQueryTimer: query = "sS"; break;

@@ -1,7 +1,5 @@
 #include "PtyHost.h"
 
-#include "HostIo.h"
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -97,9 +95,37 @@ void PtyHost::WithDevice(const std::function<void(SimulatedReceiver&)>& f)
 
 void PtyHost::Serve()
 {
+    uint8_t in[256];
+    uint8_t out[256];
     while (running_) {
-        // A terminal whose far end closes stays: the console may open it again.
-        if (!ServeDeviceOnce(master_, *device_, mutex_, running_, 2))
-            poll(nullptr, 0, 2);
+        pollfd p{master_, POLLIN, 0};
+        poll(&p, 1, 2);
+        if (p.revents & POLLIN) {
+            const ssize_t n = read(master_, in, sizeof in);
+            if (n > 0) {
+                std::lock_guard<std::mutex> lock(mutex_);
+                for (ssize_t i = 0; i < n; ++i)
+                    device_->Receive(in[i]);
+            }
+        }
+        for (;;) {
+            size_t n;
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                n = device_->TakeOutput(out, sizeof out);
+            }
+            if (n == 0)
+                break;
+            size_t done = 0;
+            while (done < n && running_) {
+                const ssize_t w = write(master_, out + done, n - done);
+                if (w > 0)
+                    done += static_cast<size_t>(w);
+                else if (w < 0 && errno != EAGAIN && errno != EINTR)
+                    break;
+                else
+                    poll(nullptr, 0, 1);
+            }
+        }
     }
 }

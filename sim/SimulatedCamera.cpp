@@ -438,6 +438,13 @@ void SimulatedCamera::HandleText(const std::string& text)
         return;
     const int rx = options().receiverType, camera = options().cameraType;
     const bool maintained = rx == 5 || rx == 6 || rx == 7 || rx == 11 || rx == 12 || rx == 13 || rx == 14;
+    // One NVRAM for both maintenance windows: each keeps its count of clears.
+    if (text == "rrRRRR") {
+        if (maintained)
+            maintenance_.Handle(text, reply);
+        HandleLens(text);
+        return;
+    }
     if ((camera == 1 && dsp7100_.Handle(text, reply)) ||
         (camera == 2 && dsp723x_.Handle(text, state_.manualIris, state_.manualFocus, reply)) ||
         ((camera == 4 || camera == 10) && dsp7440_.Handle(text, reply)) ||

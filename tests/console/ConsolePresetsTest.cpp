@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -178,6 +179,17 @@ TEST(ConsolePresets, PresetsAndTheirNames)
     EXPECT_EQ(t.store.GetString("Presets", "P48", ""), "Gate");
     Click(t, StoreId);
     EXPECT_EQ(TextsOf(Follow(t, 500)), std::vector<std::string>{"dP`Gate" + std::string(20, ' ')});
+
+    // Leaving the list with Tab takes the name as well, on the shown, active console.
+    QApplication::setActiveWindow(t.console.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.console.get()));
+    list->setFocus();
+    list->lineEdit()->selectAll();
+    QTest::keyClicks(list->lineEdit(), "Yard");
+    QTest::keyClick(list->lineEdit(), Qt::Key_Tab);
+    EXPECT_FALSE(list->lineEdit()->hasFocus());
+    EXPECT_EQ(ConsolePresetNames()[47], "Yard");
+    EXPECT_EQ(t.store.GetString("Presets", "P48", ""), "Yard");
     ConsolePresetNames()[47] = "Preset 48";
 }
 

@@ -871,7 +871,8 @@ TEST_F(SimulatedConsole, RecordedSessionPlaysBackInTheConsoleAndOnTheBench)
         });
         return out;
     };
-    ASSERT_TRUE(WaitFor([&] { return played().size() >= 4; }, 10000));
+    ASSERT_TRUE(WaitFor([&] { return played().size() >= 4; }, 10000))
+        << "played " << played().size() << "; shown: " << (prompter.shown.empty() ? "" : prompter.shown.back().text);
     const auto frames = played();
     EXPECT_EQ(frames[0].second, "PLTU");
     EXPECT_EQ(frames[3].second, "ZS");

@@ -277,7 +277,7 @@ TEST(Dsp7100Panel, EachControlSendsItsBody)
     EXPECT_EQ(click("GainAuto"), Texts{"cGa"});
     EXPECT_FALSE(p.Find<QWidget>("Gamma")->isEnabled());
     EXPECT_EQ(click("GainManual"), Texts{"cGm"});
-    EXPECT_EQ(type("GainValue", "12"), (Texts{"cGg001", "cGg012"}));
+    EXPECT_EQ(type("GainValue", "12"), Texts{"cGg012"}) << "1 is what the box holds already";
     p.Find<QWidget>("Gamma")->setFocus();
     QTest::keyClick(p.Find<QWidget>("Gamma"), Qt::Key_Down);
     EXPECT_EQ(p.Sent(), Texts{"cYy6"});

@@ -4,6 +4,7 @@
 #include "OtherMaintenancePanel.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <algorithm>
 
@@ -72,7 +73,7 @@ TEST(OtherMaintenancePanel, HeaterLevelIsSentOnlyInsideTwentyToFortyFive)
     EXPECT_EQ(p.Sent(20), Texts{"mtS"});
 }
 
-TEST(OtherMaintenancePanel, EnhancedPresetTextLeavesOutPresetsAbove64)
+TEST(OtherMaintenancePanel, EnhancedPresetTextAndThePresetBoxesRange)
 {
     MaintenanceFixture p;
     p.PastOpening();
@@ -87,9 +88,16 @@ TEST(OtherMaintenancePanel, EnhancedPresetTextLeavesOutPresetsAbove64)
     EXPECT_TRUE(p.Sent(20).empty()) << "the features are sent only with Set";
     p.Click("EnhancedPresetSet");
     EXPECT_EQ(p.Sent(20), Texts{"mos1051212"});
+    // The preset boxes take 00-64: 70 gets the range message and Set sends
+    // nothing; the box is back at 5.
     p.Type("SeekPreset", "70");
     p.Click("EnhancedPresetSet");
-    EXPECT_EQ(p.Sent(20), Texts{"mos11212"});
+    EXPECT_TRUE(p.Sent(20).empty());
+    QCoreApplication::processEvents(); // the message comes once the box has let go
+    ASSERT_FALSE(p.t.prompter.shown.empty());
+    EXPECT_EQ(p.t.prompter.shown.back().text, "Please enter an integer between 0 and 64.");
+    p.Click("EnhancedPresetSet");
+    EXPECT_EQ(p.Sent(20), Texts{"mos1051212"});
     p.Click("EnhancedPresetGet");
     EXPECT_EQ(p.Sent(20), Texts{"mo?"});
 }

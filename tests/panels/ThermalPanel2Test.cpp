@@ -91,7 +91,7 @@ TEST(ThermalPanel2, StatusFillsTheControlsAndFreezeLocksAllButThree)
         EXPECT_FALSE(p.Enabled(name)) << name;
     for (const char* name : kFree)
         EXPECT_TRUE(p.Enabled(name)) << name;
-    EXPECT_TRUE(p.Enabled("AutoRefreshTime")) << "the box itself is not in the rule";
+    EXPECT_FALSE(p.Enabled("AutoRefreshTime")) << "every control but the three";
 
     // The operator's click applies the same rule both ways.
     p.Click("Freeze");

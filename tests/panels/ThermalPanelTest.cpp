@@ -233,10 +233,10 @@ TEST(ThermalPanel, ReplyItemsShowAndOutOfRangeBoxValuesAreRefused)
     p.Click("SetFFC");
     EXPECT_EQ(p.Shown(), Texts{"Please enter an integer between 0 and 30000."});
     EXPECT_TRUE(p.Sent(100).empty());
-    EXPECT_EQ(p.Value("FFCInterval"), 3000) << "the box keeps the last value it took";
+    EXPECT_EQ(p.Value("FFCInterval"), 7200) << "back at the value it had, not a step typed on the way";
     // The next click reads the box as it stands now.
     p.Click("SetFFC");
-    EXPECT_EQ(p.Sent(100), Texts{"tk03000005"});
+    EXPECT_EQ(p.Sent(100), Texts{"tk07200005"});
     p.Type("DDE", "64");
     p.Click("SetDDE");
     EXPECT_EQ(p.Shown(), Texts{"Please enter an integer between 1 and 63."});

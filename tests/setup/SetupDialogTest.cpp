@@ -608,3 +608,16 @@ TEST(SetupDialog, NetworkEntryNamesTheDeviceServerAndSaysWhatRawTcpCannotCarry)
     EXPECT_TRUE(again.Find<QCheckBox>("Rfc2217")->isChecked());
     EXPECT_EQ(again.dialog->values().portName, "rfc2217://ser2net.local:7001");
 }
+
+// Setup's pump holds a command while sending is suspended and sends it
+// when sending resumes; nothing is lost.
+TEST(SetupDialog, ACommandWaitsWhileSendingIsSuspended)
+{
+    SetupFixture s;
+    s.Sent(20); // the opening's "RS"
+    s.link.link.sendingSuspended = true;
+    s.Click("CameraFirmwareGet");
+    EXPECT_TRUE(s.Sent(50).empty());
+    s.link.link.sendingSuspended = false;
+    EXPECT_EQ(s.Sent(20), Texts{"RS"});
+}
