@@ -35,6 +35,7 @@ public:
             port_.clearError();
         }
         port_.clear(QSerialPort::AllDirections);
+        inputCleared_ = true;
         lastCts_ = Cts(&ctsAvailable_);
         if (ctsAvailable_ && (p.eventMask & 8))
             ctsPoll_.start();
@@ -46,7 +47,7 @@ public:
         if (!port_.isOpen())
             return;
         // Half duplex: whatever input is still unread belongs to an earlier exchange.
-        port_.clear(QSerialPort::Input);
+        ClearInput();
         if (port_.write(frame) != frame.size())
             emit thread_.PortError(QStringLiteral("WriteFile()"), port_.errorString());
     }
@@ -61,13 +62,25 @@ public:
     void Purge() override
     {
         if (port_.isOpen())
-            port_.clear(QSerialPort::Input);
+            ClearInput();
     }
 
 private:
+    // Input that arrives while a write clears the queue may already have
+    // woken the reader; its read then finds nothing, and the port calls that
+    // a read error or, when the read would block, a lost resource. Such an
+    // error is ours, not the line's.
+    void ClearInput()
+    {
+        port_.clear(QSerialPort::Input);
+        inputCleared_ = true;
+    }
+
     void Drain()
     {
         const QByteArray bytes = port_.readAll();
+        if (!bytes.isEmpty())
+            inputCleared_ = false;
         if (!thread_.Delivering())
             return;
         for (char c : bytes)
@@ -76,6 +89,15 @@ private:
 
     void OnError(QSerialPort::SerialPortError e)
     {
+        if ((e == QSerialPort::ReadError || e == QSerialPort::ResourceError) && inputCleared_) {
+            // Once per clearing: a device that is really gone fails the
+            // next read as well, and is reported then.
+            inputCleared_ = false;
+            port_.clearError();
+            // The port stops reading after a resource error; this starts it again.
+            port_.setReadBufferSize(port_.readBufferSize());
+            return;
+        }
         switch (e) {
         case QSerialPort::ReadError:
             emit thread_.PortError(QStringLiteral("ReadFile()"), port_.errorString());
@@ -120,6 +142,7 @@ private:
     QSerialPort& port_;
     QTimer ctsPoll_;
     bool lastCts_ = false;
+    bool inputCleared_ = false;
     bool ctsAvailable_ = false;
 };
 

@@ -114,7 +114,7 @@ TEST_F(SimulatedConsole, QueuedCommandsAreFramedPacedAndAcknowledged)
     ASSERT_TRUE(WaitFor([&] { return texts().size() >= 4 && console->link().linkReady; }));
     EXPECT_EQ(texts(), (std::vector<std::string>{"A?", "ZI", "ZS", "PSTS"}));
     EXPECT_FALSE(console->commErrorLamp());
-    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_TRUE(prompter.shown.empty()) << prompter.Joined();
 }
 
 TEST_F(SimulatedConsole, StartupAddressRequestIsAnsweredAcknowledgedAndShown)
@@ -148,7 +148,7 @@ TEST_F(SimulatedConsole, StartupAddressRequestIsAnsweredAcknowledgedAndShown)
     EXPECT_GT(ack, request) << lines.toStdString();
     EXPECT_GT(reply, ack) << lines.toStdString();
     EXPECT_GT(answered, reply) << lines.toStdString();
-    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_TRUE(prompter.shown.empty()) << prompter.Joined();
 }
 
 namespace {
@@ -428,7 +428,7 @@ TEST_F(SimulatedConsole, LensMaintenanceOverSetupWalksItsChainAndReadsBackItsCha
     EXPECT_EQ(modal.titles, (std::vector<std::string>{"Setup", "Lens Maintenance", "Lens Maintenance"}));
     EXPECT_TRUE(walked);
     EXPECT_TRUE(readBack) << "the second opening shows the changes made in the first";
-    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_TRUE(prompter.shown.empty()) << prompter.Joined();
 }
 
 TEST_F(SimulatedConsole, Lens55xPanelAndItsFactoryMenuDriveTheLens)
@@ -1173,7 +1173,7 @@ TEST_F(SimulatedConsole, FindLocatesTheCameraAtItsAddress)
     EXPECT_EQ(console->findChild<QSpinBox*>(QStringLiteral("CameraAddress"))->value(), 37);
     EXPECT_EQ(console->link().cameraAddress(), 37);
     EXPECT_EQ(heard("L?H?"), 1u) << "only the poll of its own address reached it";
-    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_TRUE(prompter.shown.empty()) << prompter.Joined();
 }
 
 // Camera ID lines, the test pattern and the azimuth readouts reach the
@@ -1227,6 +1227,6 @@ TEST_F(SimulatedConsole, CameraIdAndAzimuthSettingsReachTheCamera)
     });
     console->findChild<QAbstractButton*>(QStringLiteral("SendModule"))->click();
     EXPECT_EQ(azimuth().moduleCommands, (std::vector<std::string>{"GO 12"}));
-    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_TRUE(prompter.shown.empty()) << prompter.Joined();
 }
 

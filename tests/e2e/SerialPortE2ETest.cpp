@@ -6,6 +6,8 @@
 #include "SteadyClock.h"
 #include "WaitFor.h"
 
+#include <QCoreApplication>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <mutex>
 #include <vector>
@@ -149,4 +151,24 @@ TEST(SerialPort, PresentPortsAreListedInAStableOrder)
     ASSERT_EQ(first.size(), second.size());
     for (size_t i = 0; i < first.size(); ++i)
         EXPECT_EQ(first[i].name, second[i].name);
+}
+
+// Each write clears the unread input, and replies keep arriving while the
+// frames go out: a reply cleared after it woke the reader is no port error.
+TEST_F(PtyFixture, WritesThatClearArrivingRepliesReportNoError)
+{
+    ASSERT_TRUE(port.OpenPort(&owner, params));
+    ASSERT_TRUE(port.StartMonitoring());
+    for (int i = 0; i < 3000 && prompter.shown.empty(); ++i) {
+        Write(kPstsF8);
+        QThread::usleep(static_cast<unsigned long>(i % 40) * 50);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_TRUE(prompter.shown.empty()) << prompter.Joined();
+    // And the port still reads: the next acknowledgement comes back.
+    QThread::msleep(20);
+    QCoreApplication::processEvents();
+    const size_t acknowledged = owner.received.size();
+    Write(kPstsF8);
+    EXPECT_TRUE(WaitFor([&] { return owner.received.size() > acknowledged; }));
 }

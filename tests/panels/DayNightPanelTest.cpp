@@ -361,7 +361,9 @@ TEST(DayNightPanel, ControlsHaveTheirCaptionsAsAccessibleNames)
         {"WhiteBalanceManual", "Manual"}, {"WhiteBalanceRU", "RU"}, {"Phase", "Phase"}};
     for (auto [name, accessible] : named)
         EXPECT_EQ(p.Find<QWidget>(name)->accessibleName().toStdString(), accessible) << name;
-    for (QWidget* w : p.panel->findChildren<QWidget*>())
-        if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QSpinBox*>(w))
+    for (QWidget* w : p.panel->findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QSpinBox*>(w)) {
             EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+        }
+    }
 }

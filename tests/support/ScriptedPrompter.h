@@ -59,6 +59,15 @@ public:
         return t;
     }
 
+    // Every text shown, one per line, for a failure message.
+    std::string Joined() const
+    {
+        std::string all;
+        for (const Shown& s : shown)
+            all += s.caption + ": " + s.text + "\n";
+        return all;
+    }
+
     // Runs while a message is shown, as the events that arrive while a
     // real message box waits for the operator.
     std::function<void(const Shown&)> whileShown;
