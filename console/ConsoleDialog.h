@@ -61,6 +61,7 @@ struct ConsoleState {
     int tourStep = 0;
     int dwellMs = 5000;
     int selectedPreset = 0;
+    int monitorNumber = 1; // the monitor last selected
     int lensSpeed = -1;    // none chosen, 0 "Ultra Slow", 1 "Slow", 2 "Fast"
     int lensFastState = 0;
     std::array<int, 15> auxiliary{};

@@ -72,8 +72,10 @@ void ConsoleDialog::QueueJavelin(bool queued)
 
 void ConsoleDialog::OnMonitorChanged(int monitor)
 {
-    if (link_.sendingSuspended || monitor < 1)
+    // Enter in the field repeats the value it holds: that selects nothing new.
+    if (link_.sendingSuspended || monitor < 1 || monitor == state_.monitorNumber)
         return;
+    state_.monitorNumber = monitor;
     for (int id = ConsoleLamp::CameraPower; id <= ConsoleLamp::VideoLoss; ++id)
         DrawLamp(id, 0);
     EnqueueCommand(MonitorCommand(link_.cameraAddress(), monitor));

@@ -4,6 +4,9 @@
 #include "ConsoleTimerIds.h"
 #include "Lamp.h"
 
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -159,4 +162,34 @@ TEST(ConsoleLog, ReplyTimeOutEndsARecording)
     EXPECT_EQ(t.prompter.shown.back().text, "\nRecord command: \n F8 01 cDS 85no response!\n");
     EXPECT_FALSE(t.console->control(StopLog)->isEnabled());
     EXPECT_NE(ReadFile(c.path).find("no response!"), std::string::npos);
+}
+
+// Enter in a field of the console does what that field does, and never
+// presses a picture button: with a log named, it used to start playback.
+TEST(ConsoleLog, EnterInAConsoleFieldNeverPlaysTheLog)
+{
+    ConsoleSettings s;
+    s.mode = 0; // the monitor field is enabled in mode 0
+    TestConsole t(s);
+    t.console->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.console.get()));
+    Settle(t);
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("log.txt")).toStdString();
+    std::ofstream(path) << "x TxC:  F8 01 PLTU 8C\t\tTick: 60\n";
+    static_cast<QLineEdit*>(t.console->control(BrowseControl))->setText(QString::fromStdString(path));
+    ASSERT_TRUE(t.console->control(Play)->isEnabled());
+
+    for (int id : {PresetList, CameraAddress, MonitorNumber, NewAddress, Pan, Tilt, Zoom, Focus, BrowseControl}) {
+        QWidget* field = t.console->control(id);
+        ASSERT_TRUE(field->isEnabled()) << field->objectName().toStdString();
+        field->setFocus();
+        ASSERT_TRUE(field->hasFocus()) << field->objectName().toStdString();
+        QTest::keyClick(field, Qt::Key_Return);
+        t.clock.Advance(200);
+        EXPECT_TRUE(t.line.written.empty()) << "Enter in " << field->objectName().toStdString() << " " << (t.line.written.empty() ? std::string() : std::string(t.line.written[0].begin(), t.line.written[0].end()));
+        EXPECT_FALSE(t.console->control(StopLog)->isEnabled()) << "Enter in " << field->objectName().toStdString();
+        t.line.written.clear();
+    }
+    EXPECT_TRUE(t.prompter.shown.empty());
 }
