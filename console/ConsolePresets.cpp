@@ -84,14 +84,20 @@ void ConsoleDialog::OnMonitorChanged(int monitor)
 
 void ConsoleDialog::OnSetAddress()
 {
-    const int newAddress = std::clamp(FieldText(newAddress_).toInt(), 0, 16384);
-    if (const char* refusal = NewAddressRefusal(settings_.protocol, newAddress, link_.cameraAddress())) {
+    // An empty or unreadable box must never go out as "As000" to every camera.
+    const std::optional<int> newAddress = ParseNewAddress(FieldText(newAddress_).toStdString());
+    if (!newAddress) {
+        services_.prompter.ShowMessage(kInvalidNewAddress, ApplicationTitle());
+        newAddress_->setFocus();
+        return;
+    }
+    if (const char* refusal = NewAddressRefusal(settings_.protocol, *newAddress, link_.cameraAddress())) {
         services_.prompter.ShowMessage(refusal, ApplicationTitle());
         return;
     }
-    EnqueueCommand(SetAddressCommand(settings_.protocol, newAddress));
-    if (settings_.protocol != 4)
-        link_.broadcastOnce = true;
+    // Broadcast travels with this command only (Philips: to the camera itself).
+    link_.queue().Enqueue(SetAddressCommand(settings_.protocol, *newAddress), settings_.protocol != 4);
+    timers_->Start(ConsoleTimer::QueueService, 5);
     timers_->Start(ConsoleTimer::StartupFirst, 500);
 }
 

@@ -257,3 +257,53 @@ TEST(TourSetup, BoxesSwitchTheRunningTourAndOkStoresTheChanges)
     EXPECT_EQ(t.store.GetInt("TourSetup", "DwellTime", -1), 20);
     EXPECT_EQ(t.console->settings().dwellTime, 20);
 }
+
+// The new-address box takes 0 to 16384 by the protocol's rule; an empty box
+// sends nothing and says so; "As" goes to the broadcast address with its
+// own frame, even behind a command still waiting.
+TEST(ConsolePresets, SetNewAddressChecksTheBoxAndBroadcastsOnlyItsOwnCommand)
+{
+    struct Case {
+        int protocol;
+        const char* typed;
+        const char* message; // nullptr: sent
+        const char* sent;
+        uint8_t address;
+    } cases[] = {
+        {4, "20000", "Exceeding Camera Address Range of 16384", nullptr, 0},
+        {4, "16384", nullptr, "As16384", 1}, // Philips: to the camera itself
+        {0, "", "Invalid New Address Entry", nullptr, 0},
+        {0, "300", "Exceeding Camera Address Range of 255", nullptr, 0},
+        {0, "x7", nullptr, "As007", 0xFF}, // the box takes digits only
+        {1, "99", nullptr, "As099", 0xFF},
+    };
+    for (const Case& c : cases) {
+        ConsoleSettings s = Types(5);
+        s.protocol = c.protocol;
+        TestConsole t(s);
+        t.console->show();
+        Settle(t);
+        QLineEdit* box = Field(t, NewAddress);
+        box->clear();
+        QTest::keyClicks(box, QString::fromLatin1(c.typed));
+        Click(t, Store); // a command waiting in the queue
+        Click(t, SetAddress);
+        t.clock.Advance(5);
+        if (c.message) {
+            ASSERT_FALSE(t.prompter.shown.empty()) << c.typed;
+            EXPECT_EQ(t.prompter.shown.back().text, c.message) << c.typed;
+            ASSERT_EQ(t.line.written.size(), 1u) << c.typed;
+            EXPECT_EQ(t.line.written[0][2], 'P') << "only the preset store";
+            continue;
+        }
+        EXPECT_TRUE(t.prompter.shown.empty()) << c.typed;
+        ASSERT_EQ(t.line.written.size(), 1u) << c.typed;
+        EXPECT_EQ(t.line.written[0][1], t.console->link().cameraAddress()) << "the store goes to the camera";
+        t.line.Inject({0x06});
+        t.clock.Advance(100);
+        ASSERT_EQ(t.line.written.size(), 2u) << c.typed;
+        EXPECT_EQ(std::string(t.line.written[1].begin() + 2, t.line.written[1].end() - 1), c.sent);
+        EXPECT_EQ(t.line.written[1][1], c.address) << c.typed;
+        EXPECT_FALSE(t.console->link().broadcastOnce);
+    }
+}
