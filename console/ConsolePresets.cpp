@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
+#include <limits>
 
 using namespace ConsoleControl;
 
@@ -259,7 +261,9 @@ void ConsoleDialog::OnStartStopTour()
         state_.tourRunning = true;
         DrawLamp(ConsoleLamp::Tour, 1);
         state_.tourStep = 0;
-        state_.dwellMs = settings_.dwellTime * 1000;
+        // A stored dwell is used as it is, but a tour steps at most once a
+        // second and its timer stays within range.
+        state_.dwellMs = std::clamp(settings_.dwellTime, 1, std::numeric_limits<int>::max() / 1000) * 1000;
         timers_->Start(ConsoleTimer::TourStep, 10);
         break;
     case TourKind::Camera: {

@@ -1,6 +1,7 @@
 #include "ConsoleControlIds.h"
 #include "ConsoleTimerIds.h"
 #include "Lamp.h"
+#include "PTControl.h"
 #include "PictureButton.h"
 #include "PortNames.h"
 #include "SerialPort.h"
@@ -380,4 +381,33 @@ TEST(ConsoleWindow, SetupOkWritesBackAndAppliesTheNewTypes)
     t.console->show();
     EXPECT_TRUE(t.console->control(ReceiverStatus)->isVisible());
     EXPECT_TRUE(t.console->control(ColorBalance)->isEnabled());
+}
+
+// A pad picture number beyond the list is the operator's: it stays stored,
+// the pad shows no picture and Setup opens with "None".
+TEST(ConsoleWindow, StoredPadPictureBeyondTheListStaysAndShowsNone)
+{
+    MemorySettingsStore store;
+    store.values["Setup/PTImage"] = 9;
+    store.values["TourSetup/DwellTime"] = 0;
+    ConsoleSettings loaded;
+    PresetNameTable names;
+    LoadSettings(store, loaded, names);
+    TestConsole t(loaded);
+    t.store.values = store.values;
+    t.console->show();
+    auto* pad = t.console->findChild<PTControl*>(QStringLiteral("PTControl"));
+    ASSERT_NE(pad, nullptr);
+    EXPECT_EQ(pad->picture(), 0);
+    EXPECT_EQ(pad->grab().toImage().pixelColor(pad->width() / 2 + 20, pad->height() / 2 + 20), QColor(180, 180, 180))
+        << "the plain grey field";
+    std::string shown;
+    t.modal.steps.push_back([&](QDialog& d) {
+        shown = d.findChild<QComboBox*>(QStringLiteral("PanTiltBackground"))->currentText().toStdString();
+        return QDialog::Rejected;
+    });
+    Click(t, CameraSetup);
+    EXPECT_EQ(shown, "None");
+    EXPECT_EQ(t.store.GetInt("Setup", "PTImage", -1), 9);
+    EXPECT_EQ(t.store.GetInt("TourSetup", "DwellTime", -1), 0);
 }
