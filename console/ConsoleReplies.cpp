@@ -192,8 +192,12 @@ void ConsoleDialog::ApplyStatusFields(const StatusFields& f)
     if (f.manualFocus)
         ApplyFocusStatus(*f.manualFocus);
     // Values the camera reports about itself; out-of-range digits are not kept.
-    if (f.protocol && *f.protocol <= 14)
-        StoreReportedSetting(SettingsKeys::kCommProtocol, settings_.protocol, *f.protocol);
+    // The protocol is only stored: the running console keeps the one its
+    // line was opened with (address check, parity, pad, lens and polling
+    // alike) until the next start.
+    if (f.protocol && *f.protocol <= 14 &&
+        services_.settings.GetInt(SettingsKeys::kSetup, SettingsKeys::kCommProtocol, -1) != *f.protocol)
+        services_.settings.SetInt(SettingsKeys::kSetup, SettingsKeys::kCommProtocol, *f.protocol);
     if (f.videoType && *f.videoType <= 9)
         StoreReportedSetting(SettingsKeys::kVideoType, settings_.videoType, *f.videoType);
     if (f.lineLockPhase && *f.lineLockPhase <= 9)

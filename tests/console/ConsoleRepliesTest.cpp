@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <fstream>
 #include <sstream>
@@ -297,4 +298,29 @@ TEST(ConsoleReplies, RecordingWritesTheTrafficLines)
     EXPECT_NE(log.find("Rx:   ACK\n"), std::string::npos);
     EXPECT_NE(log.find("Rx:   F8 01 A001 81 \n"), std::string::npos) << log;
     EXPECT_NE(log.find("TxA:  ACK\n"), std::string::npos);
+}
+
+// A camera reporting another protocol has it stored for the next start;
+// the running console keeps one protocol everywhere: the pad and the lens
+// buttons still send text frames, not Javelin records.
+TEST(ConsoleReplies, ReportedProtocolIsStoredAndChangesNothingElse)
+{
+    TestConsole t(Types(5, 3));
+    t.console->show();
+    Settle(t);
+    std::string status(27, '0');
+    status.replace(0, 2, "cS");
+    status.replace(11, 4, "L0A0");
+    status.replace(19, 2, "P3"); // "Javelin - 408R"
+    t.line.Inject(Reply(status));
+    EXPECT_EQ(t.store.GetInt("Setup", "Comm. Protocol", -1), 3);
+    t.line.written.clear();
+
+    QTest::mouseClick(t.console->findChild<QWidget*>(QStringLiteral("NudgeLeft")), Qt::LeftButton);
+    QWidget* zoomIn = t.console->control(ZoomIn);
+    QTest::mousePress(zoomIn, Qt::LeftButton);
+    QTest::mouseRelease(zoomIn, Qt::LeftButton);
+    const FrameTimeline sent = Follow(t, 1000);
+    EXPECT_EQ(TextsOf(sent), (std::vector<std::string>{"ln", "cZ0", "ZS"})) << "text frames, no Javelin records";
+    EXPECT_EQ(t.console->settings().protocol, 0);
 }
