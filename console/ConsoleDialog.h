@@ -238,6 +238,10 @@ private:
     // position polling (ConsolePresets.cpp).
     void ConnectPresetControls();
     void OnMonitorChanged(int monitor);
+    // Makes address the camera address, in the link and the address field,
+    // when the field's range holds it; otherwise keeps the address in use
+    // and says so.
+    bool SelectCameraAddress(int address);
     void OnSetAddress();
     void SetPeriodicStatus(bool on);
     void SetPeriodicPosition(bool on);

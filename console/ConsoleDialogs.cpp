@@ -121,10 +121,15 @@ void ConsoleDialog::OnCameraSetup()
     // The dialog sends on its own; nothing of the console's may go between.
     link_.queue().DiscardWaiting();
     timers_->Stop(ConsoleTimer::QueueService);
+    const int addressBefore = link_.cameraAddress();
     SetupDialog dialog(in, link_, services_.timers, services_.prompter, services_.modal, ports, this);
     const int result = RunPanel(dialog, ReplyWindow::Setup, dialog);
     if (result == QDialog::Accepted)
         ApplySetup(dialog.values());
+    // Setup may have taken an LCU's address as the camera address.
+    const int addressFromSetup = link_.cameraAddress();
+    link_.SetCameraAddress(addressBefore);
+    SelectCameraAddress(addressFromSetup);
     AfterCameraSetup();
 }
 
@@ -187,7 +192,6 @@ void ConsoleDialog::ApplySetup(const SetupValues& out)
 // fields again and asks the camera for its state.
 void ConsoleDialog::AfterCameraSetup()
 {
-    cameraAddress_->setValue(link_.cameraAddress());
     for (int id = ConsoleLamp::CameraPower; id <= ConsoleLamp::ManualFocus; ++id)
         DrawLamp(id, 0);
     FillPresetList();

@@ -84,6 +84,24 @@ void ConsoleDialog::OnMonitorChanged(int monitor)
     timers_->Start(ConsoleTimer::StatusRequest, 1000);
 }
 
+bool ConsoleDialog::SelectCameraAddress(int address)
+{
+    const int low = cameraAddress_->minimum(), high = cameraAddress_->maximum();
+    if (address < low || address > high) {
+        // The field cannot show it: clamped, it would name another camera
+        // (or the broadcast address) for every later command.
+        const std::string message = "Camera address " + std::to_string(address) + " is out of range (" +
+                                    std::to_string(low) + "-" + std::to_string(high) + ");\naddress " +
+                                    std::to_string(link_.cameraAddress()) + " is kept.";
+        services_.prompter.ShowMessage(message, ApplicationTitle());
+        return false;
+    }
+    link_.SetCameraAddress(address);
+    const QSignalBlocker quiet(cameraAddress_);
+    cameraAddress_->setValue(address);
+    return true;
+}
+
 void ConsoleDialog::OnSetAddress()
 {
     // An empty or unreadable box must never go out as "As000" to every camera.

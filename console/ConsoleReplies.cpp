@@ -146,9 +146,7 @@ void ConsoleDialog::OnAddressReply(const uint8_t* frame, size_t length)
     const std::optional<int> address = DecodeAddressReply(frame, length, settings_.protocol);
     if (!address)
         return;
-    link_.SetCameraAddress(*address);
-    const QSignalBlocker quiet(cameraAddress_);
-    cameraAddress_->setValue(*address);
+    SelectCameraAddress(*address);
     timers_->Start(ConsoleTimer::StatusRequest, 1000);
 }
 

@@ -411,3 +411,37 @@ TEST(ConsoleWindow, StoredPadPictureBeyondTheListStaysAndShowsNone)
     EXPECT_EQ(t.store.GetInt("Setup", "PTImage", -1), 9);
     EXPECT_EQ(t.store.GetInt("TourSetup", "DwellTime", -1), 0);
 }
+
+// An LCU address taken in Setup becomes the camera address only when the
+// address field can show it; otherwise the console keeps its address and
+// says so, rather than sending everything to the broadcast address.
+TEST(ConsoleWindow, AddressFromSetupBeyondTheFieldIsRefused)
+{
+    for (auto [typed, kept] : {std::pair{"300", 1}, std::pair{"7", 7}}) {
+        TestConsole t(Types(6, 3, 0));
+        t.console->show();
+        t.clock.Advance(3000);
+        t.line.Inject({0x06});
+        t.modal.steps.push_back([typed = typed](QDialog& d) {
+            auto* box = d.findChild<QLineEdit*>(QStringLiteral("LcuAddress"));
+            box->clear();
+            QTest::keyClicks(box, QString::fromLatin1(typed));
+            QTest::mouseClick(d.findChild<QAbstractButton*>(QStringLiteral("LcuAddressSet")), Qt::LeftButton);
+            return QDialog::Rejected;
+        });
+        Click(t, CameraSetup);
+        EXPECT_EQ(static_cast<QSpinBox*>(t.console->control(CameraAddress))->value(), kept) << typed;
+        EXPECT_EQ(t.console->link().cameraAddress(), kept) << typed;
+        if (kept == 1) {
+            ASSERT_FALSE(t.prompter.shown.empty());
+            EXPECT_EQ(t.prompter.shown.back().text, "Camera address 300 is out of range (1-255);\naddress 1 is kept.");
+        }
+        t.clock.Advance(1000);
+        t.line.Inject({0x06});
+        t.line.written.clear();
+        Click(t, Reset);
+        ASSERT_EQ(t.line.written.size(), 1u) << typed;
+        EXPECT_EQ(Text(t.line.written[0]), "rs");
+        EXPECT_EQ(t.line.written[0][1], kept) << "never the broadcast address";
+    }
+}

@@ -45,7 +45,9 @@ TEST(ReplyFields, AddressReplies)
         {Reply(0xF8, "A999"), 9, 999},
         {Reply(0x02, "A12345"), 4, 12345},
         {Reply(0x02, "A1234"), 4, std::nullopt}, // Philips wants five digits
-        {Reply(0x02, "A0:1"), 0, std::nullopt},
+        {Reply(0x02, "A0:1"), 0, 101}, // each digit its low four bits
+        {Reply(0xF8, "A?00"), 3, 1500},
+        {Reply(0x02, "A1:000"), 4, 20000},
         {Reply(0x02, "B001"), 0, std::nullopt},
         {{0x02, 0x01, 'A'}, 0, std::nullopt},
         {{}, 0, std::nullopt},
