@@ -53,16 +53,14 @@ void ConsoleDialog::ConnectPresetControls()
         if (index >= 0)
             state_.selectedPreset = index;
     });
-    // A name edit is taken when the list loses the focus or on Enter.
-    connect(presetList_->lineEdit(), &QLineEdit::returnPressed, this, &ConsoleDialog::CommitPresetName);
-    presetList_->lineEdit()->installEventFilter(this);
-}
-
-bool ConsoleDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == presetList_->lineEdit() && event->type() == QEvent::FocusOut)
-        CommitPresetName();
-    return QDialog::eventFilter(watched, event);
+    // A name edit is taken when the list's editing ends: Enter, or the
+    // focus leaving the list. The typed text names the selected preset; the
+    // list must not take it for a search and select another preset with
+    // that name, nor complete it from the other names.
+    QLineEdit* edit = presetList_->lineEdit();
+    disconnect(edit, &QLineEdit::editingFinished, presetList_, nullptr);
+    presetList_->setCompleter(nullptr);
+    connect(edit, &QLineEdit::editingFinished, this, &ConsoleDialog::CommitPresetName);
 }
 
 // Javelin records go through the queue like text; the caller has queued one.
@@ -213,6 +211,9 @@ void ConsoleDialog::OnGetId()
     EnqueueCommand(GetIdCommand(state_.selectedPreset, settings_.receiverType));
 }
 
+// The selected preset stays selected; when the shorter list no longer
+// holds it, no entry is current, but the selection never moves to another
+// preset.
 void ConsoleDialog::FillPresetListWith(int count)
 {
     const QSignalBlocker quiet(presetList_);
@@ -220,8 +221,7 @@ void ConsoleDialog::FillPresetListWith(int count)
     presetList_->clear();
     for (int i = 0; i < count; ++i)
         presetList_->addItem(QString::fromStdString(names[i]));
-    state_.selectedPreset = std::min(state_.selectedPreset, count - 1);
-    presetList_->setCurrentIndex(state_.selectedPreset);
+    presetList_->setCurrentIndex(state_.selectedPreset < count ? state_.selectedPreset : -1);
 }
 
 // A preset's name: into the table, the list and the settings.

@@ -177,7 +177,11 @@ std::optional<std::string> DecodePresetName(const uint8_t* frame, size_t length)
     const size_t end = TextEnd(frame, length);
     if (end < 5 || frame[2] != 'd')
         return std::nullopt;
-    std::string name(reinterpret_cast<const char*>(frame + 5), std::min<size_t>(end - 5, 24));
+    // Only printable characters of the name field are kept.
+    std::string name;
+    for (size_t i = 5; i < std::min<size_t>(end, 5 + 24); ++i)
+        if (frame[i] >= 0x20 && frame[i] < 0x7F)
+            name += static_cast<char>(frame[i]);
     name.resize(24, ' ');
     return name;
 }

@@ -88,6 +88,7 @@ struct PositionStatus {
 // 0 to F as the characters 0x30 to 0x3F.
 PositionStatus DecodePositionStatus(const uint8_t* frame, size_t length);
 
-// A 'd' reply's preset name: up to 24 characters from frame offset 5,
-// padded with spaces to 24; absent when the reply is too short to carry one.
+// A 'd' reply's preset name: up to 24 characters from frame offset 5, the
+// ones that are not printable left out, padded with spaces to 24; absent
+// when the reply is too short to carry one.
 std::optional<std::string> DecodePresetName(const uint8_t* frame, size_t length);

@@ -307,3 +307,82 @@ TEST(ConsolePresets, SetNewAddressChecksTheBoxAndBroadcastsOnlyItsOwnCommand)
         EXPECT_FALSE(t.console->link().broadcastOnce);
     }
 }
+
+namespace {
+// Puts the preset names back as every test starts them.
+struct DefaultPresetNames {
+    ~DefaultPresetNames()
+    {
+        for (int i = 0; i < kPresetCount; ++i)
+            ConsolePresetNames()[i] = "Preset " + std::to_string(i + 1);
+    }
+};
+
+void TypeName(QComboBox* list, const char* name)
+{
+    list->setFocus();
+    list->lineEdit()->selectAll();
+    QTest::keyClicks(list, QString::fromLatin1(name));
+}
+} // namespace
+
+// A typed name is taken when the focus leaves the list, as on Enter; the
+// name belongs to the selected preset even when it equals another's.
+TEST(ConsolePresets, TypedNameIsTakenWhenTheFocusLeavesTheList)
+{
+    DefaultPresetNames restore;
+    TestConsole t(Types(5));
+    t.console->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.console.get()));
+    Settle(t);
+    auto* list = static_cast<QComboBox*>(t.console->control(PresetList));
+    list->setCurrentIndex(2);
+    TypeName(list, "Gate");
+    Field(t, Pan)->setFocus();
+    EXPECT_EQ(ConsolePresetNames()[2], "Gate");
+    EXPECT_EQ(t.store.GetString("Presets", "P3", ""), "Gate");
+    EXPECT_EQ(list->itemText(2).toStdString(), "Gate");
+
+    // Another preset's name: the selection stays where it is.
+    TypeName(list, "Preset 5");
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(list->currentIndex(), 2);
+    EXPECT_EQ(ConsolePresetNames()[2], "Preset 5");
+    EXPECT_EQ(ConsolePresetNames()[4], "Preset 5");
+    Click(t, Store);
+    EXPECT_EQ(TextsOf(Follow(t, 200)), std::vector<std::string>{"P\x12"});
+}
+
+// After a name edit or a "Get ID" answer the list holds 10 or 64 names;
+// a selected preset beyond a shorter list stays selected, none other is.
+TEST(ConsolePresets, RefilledListNeverSelectsAnotherPreset)
+{
+    DefaultPresetNames restore;
+    // Receiver type 5 starts with 64 names; fixed pan/tilt edits leave 10.
+    TestConsole t(Types(5, 3, 0));
+    t.console->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.console.get()));
+    Settle(t);
+    auto* list = static_cast<QComboBox*>(t.console->control(PresetList));
+    ASSERT_EQ(list->count(), 64);
+    list->setCurrentIndex(30);
+    TypeName(list, "Dock");
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(list->count(), 10);
+    EXPECT_EQ(list->currentIndex(), -1);
+    EXPECT_EQ(list->currentText().toStdString(), "Dock");
+    EXPECT_EQ(t.store.GetString("Presets", "P31", ""), "Dock");
+    Click(t, Store);
+    Click(t, GetId);
+    EXPECT_EQ(TextsOf(Follow(t, 300)), (std::vector<std::string>{"P.", "cdS."})) << "preset 31, 0x10 + 30";
+
+    // The camera's answer names preset 31 too; unprintable bytes are left out.
+    const std::string answer = std::string("dS.Pier\x01\x7F 7", 11);
+    t.line.Inject(Reply(answer));
+    EXPECT_EQ(ConsolePresetNames()[30], "Pier 7" + std::string(18, ' '));
+    EXPECT_EQ(t.store.GetString("Presets", "P31", ""), "Pier 7" + std::string(18, ' '));
+    EXPECT_EQ(list->currentIndex(), -1);
+    EXPECT_EQ(list->currentText().toStdString(), "Pier 7" + std::string(18, ' '));
+    Click(t, PresetGoto);
+    EXPECT_EQ(TextsOf(Follow(t, 200)), std::vector<std::string>{"H."});
+}

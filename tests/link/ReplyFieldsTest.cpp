@@ -172,3 +172,20 @@ TEST(ReplyFields, BinaryStatusBits)
         }
     }
 }
+
+TEST(ReplyFields, PresetNameKeepsOnlyPrintableCharacters)
+{
+    struct Case {
+        std::string text;
+        std::optional<std::string> name;
+    } cases[] = {
+        {"dS\x10Gate", "Gate" + std::string(20, ' ')},
+        {std::string("dS\x10G\x01" "ate\x7Fway\x1B\xE9", 14), "Gateway" + std::string(17, ' ')},
+        {"dS\x10" + std::string(30, 'x'), std::string(24, 'x')},
+        {"dS", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const Bytes frame = Reply(0xF8, c.text);
+        EXPECT_EQ(DecodePresetName(frame.data(), frame.size()), c.name);
+    }
+}
