@@ -118,3 +118,31 @@ TEST(ConsolePad, JavelinProtocolsTranslateThePadText)
     // Pan left start, FF 06 07 04 00 01 C0 2E: a binary record, not text.
     EXPECT_EQ(t.line.written[0], (FakeLine::Bytes{0xFF, 0x06, 0x07, 0x04, 0x00, 0x01, 0xC0, 0x2E}));
 }
+namespace {
+// A joystick as the program finds it: here one with only two axes.
+struct TwoAxisJoystick : JoystickSource {
+    bool Present() const override { return true; }
+    JoystickCaps Caps() const override { return JoystickCapsForAxes(2); }
+    void Capture(JoystickListener* l) override { listener = l; }
+    void Release() override { listener = nullptr; }
+    JoystickListener* listener = nullptr;
+};
+} // namespace
+
+// Without a throttle the hat zooms and focuses at speed digit 1.
+TEST(ConsolePad, JoystickWithoutThrottleUsesSpeedOne)
+{
+    TwoAxisJoystick joystick;
+    TestConsole t(PadSettings(1), true, &joystick);
+    t.console->show();
+    Settle(t);
+    ASSERT_NE(joystick.listener, nullptr);
+    JoystickSample hat; // both axes centred, z at 0 as a device without one reports
+    hat.pov = 0;
+    joystick.listener->JoystickMoved(hat);
+    hat.pov = 65535;
+    joystick.listener->JoystickMoved(hat);
+    hat.pov = 27000;
+    joystick.listener->JoystickMoved(hat);
+    EXPECT_EQ(TextsOf(Follow(t, 1000)), (std::vector<std::string>{"cZ1", "cZs", "cN1"}));
+}
