@@ -5,6 +5,7 @@
 #include "ConsoleTimeline.h"
 
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -118,6 +119,42 @@ TEST(ConsolePad, JavelinProtocolsTranslateThePadText)
     // Pan left start, FF 06 07 04 00 01 C0 2E: a binary record, not text.
     EXPECT_EQ(t.line.written[0], (FakeLine::Bytes{0xFF, 0x06, 0x07, 0x04, 0x00, 0x01, 0xC0, 0x2E}));
 }
+
+// Under the Javelin protocols a nudge starts its axis and stops it at once,
+// whatever pad mode and nudge text: it never leaves the camera moving.
+TEST(ConsolePad, JavelinNudgeStartsAndStopsItsAxis)
+{
+    const char* names[] = {"NudgeLeft", "NudgeRight", "NudgeUp", "NudgeDown"};
+    for (int protocol : {3, 9})
+        for (int panTiltType : {0, 1})
+            for (int rx : {5, 12}) {
+                std::vector<uint8_t> starts;
+                for (const char* name : names) {
+                    TestConsole t(PadSettings(panTiltType, protocol, rx));
+                    t.console->show();
+                    Settle(t);
+                    QTest::mouseClick(Pad(t)->findChild<PictureButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+                    t.clock.Advance(1000);
+                    const std::string trace = std::string(name) + " protocol " + std::to_string(protocol) +
+                                              " type " + std::to_string(panTiltType) + " rx " + std::to_string(rx);
+                    // The motion records (a silent camera also gets status requests).
+                    std::vector<FakeLine::Bytes> motion;
+                    for (const FakeLine::Bytes& frame : t.line.written)
+                        if (frame.size() == 8 && frame[0] == 0xFF && frame[3] == 0x04)
+                            motion.push_back(frame);
+                    ASSERT_EQ(motion.size(), 2u) << trace;
+                    const FakeLine::Bytes& start = motion[0];
+                    const FakeLine::Bytes& stop = motion[1];
+                    EXPECT_EQ(t.line.written[0], start) << trace << ": the nudge goes first";
+                    EXPECT_TRUE(start[6] & 0x80) << trace << ": the start";
+                    EXPECT_EQ(stop[6], start[6] & 0x7F) << trace << ": the same axis stopped";
+                    starts.push_back(start[6]);
+                }
+                std::sort(starts.begin(), starts.end());
+                EXPECT_EQ(std::unique(starts.begin(), starts.end()), starts.end()) << "four directions";
+            }
+}
+
 namespace {
 // A joystick as the program finds it: here one with only two axes.
 struct TwoAxisJoystick : JoystickSource {
