@@ -183,3 +183,39 @@ TEST(ConsolePad, JoystickWithoutThrottleUsesSpeedOne)
     joystick.listener->JoystickMoved(hat);
     EXPECT_EQ(TextsOf(Follow(t, 1000)), (std::vector<std::string>{"cZ1", "cZs", "cN1"}));
 }
+
+namespace {
+// The mean colour of a picture away from its centre cross.
+QColor MeanColour(const QPixmap& picture)
+{
+    const QImage image = picture.toImage();
+    long r = 0, g = 0, b = 0, n = 0;
+    for (int y = 5; y < image.height() - 5; y += 3)
+        for (int x = 5; x < image.width() - 5; x += 3) {
+            if (std::abs(x - image.width() / 2) < 14 || std::abs(y - image.height() / 2) < 14)
+                continue;
+            const QColor c = image.pixelColor(x, y);
+            r += c.red();
+            g += c.green();
+            b += c.blue();
+            ++n;
+        }
+    return QColor(int(r / n), int(g / n), int(b / n));
+}
+} // namespace
+
+// Each pad picture looks like its name in Setup's "Pan/Tilt Background" list.
+TEST(ConsolePad, PadPicturesMatchTheirNames)
+{
+    const QColor grey = MeanColour(PTControl::PadPicture(1)); // "Plain old gray"
+    EXPECT_LT(grey.hsvSaturation(), 20);
+    EXPECT_GT(grey.value(), 110);
+    EXPECT_LT(grey.value(), 200);
+    EXPECT_LT(MeanColour(PTControl::PadPicture(2)).value(), 40); // "Black Space"
+    const QImage flag = PTControl::PadPicture(3).toImage();      // "Red White and Blue"
+    EXPECT_TRUE(flag.pixelColor(10, 10).red() > 150 && flag.pixelColor(10, 10).green() < 80) << "red above";
+    EXPECT_GT(flag.pixelColor(10, 40).lightness(), 230) << "white between";
+    EXPECT_GT(flag.pixelColor(10, 90).blue(), 150) << "blue below";
+    for (int index : {0, 8, -1})
+        EXPECT_TRUE(PTControl::PadPicture(index).isNull()) << index;
+}
