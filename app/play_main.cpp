@@ -16,9 +16,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 namespace {
 // Messages go to the terminal; nobody is there to answer a question.
@@ -31,7 +29,7 @@ public:
         return defaultAnswer;
     }
     bool GetText(const std::string&, const std::string&, bool, std::string&) override { return false; }
-    std::string ChooseFile(const std::string&, const std::string&, bool) override { return {}; }
+    std::string ChooseFile(const std::string&, const std::string&, FileChoice) override { return {}; }
 };
 
 enum Exit { kAllAcknowledged = 0, kNoAck = 1, kUsage = 2, kCannotPlay = 3 };
@@ -171,14 +169,18 @@ int main(int argc, char* argv[])
     }
     const int mode = parser.value(modeOption).toInt() != 0 ? 1 : 0;
 
-    std::ifstream in(files[0].toStdString(), std::ios::binary);
-    if (!in) {
+    std::string contents;
+    switch (ReadCommandLogFile(files[0].toStdString(), contents)) {
+    case CommandLogRead::CannotOpen:
         std::fprintf(stderr, "pivora-play: Can not open the specified file. Check and try again.\n");
         return kCannotPlay;
+    case CommandLogRead::TooLarge:
+        std::fprintf(stderr, "pivora-play: Parse log file failed!\n");
+        return kCannotPlay;
+    case CommandLogRead::Ok:
+        break;
     }
-    std::stringstream contents;
-    contents << in.rdbuf();
-    CommandLogParse parse = ParseCommandLog(contents.str());
+    CommandLogParse parse = ParseCommandLog(contents);
     if (!parse.ok) {
         if (!parse.checksumMessage.empty())
             std::fprintf(stderr, "pivora-play: %s", parse.checksumMessage.c_str());

@@ -193,3 +193,32 @@ TEST(ConsoleLog, EnterInAConsoleFieldNeverPlaysTheLog)
     }
     EXPECT_TRUE(t.prompter.shown.empty());
 }
+
+// Logs are untrusted files: a folder named as the log cannot be played and
+// is never deleted by Record; Browse takes the name of a new file to record.
+TEST(ConsoleLog, FoldersAreNeitherPlayedNorDeletedAndBrowseNamesNewFiles)
+{
+    LogConsole c;
+    TestConsole& t = c.t;
+    const QString folder = c.dir.filePath(QStringLiteral("session.txt"));
+    ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/inside")));
+    static_cast<QLineEdit*>(t.console->control(BrowseControl))->setText(folder);
+    Click(t, Play);
+    ASSERT_FALSE(t.prompter.shown.empty());
+    EXPECT_EQ(t.prompter.shown.back().text, "Can not open the specified file. Check and try again.");
+    EXPECT_FALSE(t.console->control(StopLog)->isEnabled());
+    Click(t, Record); // the overwrite question is answered OK
+    Click(t, StopLog);
+    EXPECT_TRUE(QDir(folder + QStringLiteral("/inside")).exists());
+
+    const std::string fresh = c.dir.filePath(QStringLiteral("new.txt")).toStdString();
+    t.prompter.files.push_back(fresh);
+    QTest::mouseClick(t.console->findChild<QWidget*>(QStringLiteral("BrowseButton")), Qt::LeftButton);
+    ASSERT_FALSE(t.prompter.fileChoices.empty());
+    EXPECT_EQ(t.prompter.fileChoices.back(), FileChoice::ExistingOrNew) << "a file not there yet can be named";
+    EXPECT_EQ(static_cast<QLineEdit*>(t.console->control(BrowseControl))->text().toStdString(), fresh);
+    Click(t, Record);
+    t.console->SendCommand("ZI");
+    Click(t, StopLog);
+    EXPECT_NE(ReadFile(fresh).find("TxC:  F8 01 ZI 82"), std::string::npos);
+}

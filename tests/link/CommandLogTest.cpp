@@ -3,7 +3,12 @@
 #include "ConsoleTimerIds.h"
 #include "ManualClock.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 // A recorded line as the recorder writes it, with the stamp in front.
@@ -58,6 +63,14 @@ TEST(CommandLog, RefusesWhatCannotBePlayed)
         {"no checksum at all", Line(" F8 01 PSTS", 60), true},
         {"a token that is not hex", Line(" F8 01 dPGate north 80", 60), false},
         {"command beyond 98 bytes", Line(Recorded(std::string(99, 'A')), 60), false},
+        // Hex bytes on and on, none the checksum: refused once past 98 bytes,
+        // not shown whole in a checksum message.
+        {"hex bytes beyond 98", [] {
+             std::string form = " F8 01 P";
+             for (int i = 0; i < 5000; ++i)
+                 form += " 00";
+             return Line(form, 60);
+         }(), false},
         {"delay beyond 32 bits", Line(" F8 01 PSTS 85", 0) .substr(0, 40) + "Tick: 99999999999\n", false},
     };
     for (const Case& c : cases) {
@@ -70,6 +83,15 @@ TEST(CommandLog, RefusesWhatCannotBePlayed)
     EXPECT_EQ(bad.checksumMessage, "Send command:\n  F8 01 PSTS 86\t\t\n\nChecksum is not correct!\n");
     // 98 bytes still fit.
     EXPECT_TRUE(ParseCommandLog(Line(Recorded(std::string(98, 'A')), 60)).ok);
+}
+
+TEST(CommandLog, ChecksumMessageShowsABoundedPartOfTheLine)
+{
+    const CommandLogParse p = ParseCommandLog(Line(" F8 01 PSTS" + std::string(100000, ' ') + "86", 60));
+    EXPECT_FALSE(p.ok);
+    ASSERT_FALSE(p.checksumMessage.empty());
+    EXPECT_LT(p.checksumMessage.size(), 500u);
+    EXPECT_EQ(p.checksumMessage.rfind("Send command:\n  F8 01 PSTS", 0), 0u);
 }
 
 TEST(CommandLog, HandWrittenFilesNeverReadPastTheirEnd)
@@ -197,4 +219,47 @@ TEST(CommandLogPlayer, PauseHaltsAndResumeWaitsOutTheRest)
     ASSERT_EQ(p.host.sent.size(), 4u);
     EXPECT_EQ(p.host.sent[3].second, "ZI");
     EXPECT_NEAR(static_cast<double>(p.host.sent[3].first - resumed), 700.0, 2.0);
+}
+
+namespace {
+struct TempFolder {
+    TempFolder() : path(std::filesystem::temp_directory_path() / ("pivora-log-" + std::to_string(::getpid())))
+    {
+        std::filesystem::create_directories(path);
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::filesystem::path path;
+};
+} // namespace
+
+// Log files are read whole up to the cap, whatever they are; a folder or a
+// missing file cannot be opened.
+TEST(CommandLog, ReadingALogFileKeepsToTheCap)
+{
+    TempFolder folder;
+    const std::string file = (folder.path / "log.txt").string();
+    std::ofstream(file) << std::string(1000, 'x');
+    std::string contents;
+    EXPECT_EQ(ReadCommandLogFile(file, contents, 1000), CommandLogRead::Ok);
+    EXPECT_EQ(contents.size(), 1000u);
+    EXPECT_EQ(ReadCommandLogFile(file, contents, 999), CommandLogRead::TooLarge);
+    EXPECT_TRUE(contents.empty());
+    EXPECT_EQ(ReadCommandLogFile(folder.path.string(), contents), CommandLogRead::CannotOpen);
+    EXPECT_EQ(ReadCommandLogFile((folder.path / "missing.txt").string(), contents), CommandLogRead::CannotOpen);
+    EXPECT_EQ(ReadCommandLogFile("", contents), CommandLogRead::CannotOpen);
+
+    // A device and a FIFO report no size; the cap holds all the same.
+    EXPECT_EQ(ReadCommandLogFile("/dev/zero", contents, 1 << 16), CommandLogRead::TooLarge);
+    const std::string fifo = (folder.path / "fifo.txt").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&] {
+        std::ofstream out(fifo, std::ios::binary);
+        out << std::string(5000, 'y');
+    });
+    EXPECT_EQ(ReadCommandLogFile(fifo, contents, 4096), CommandLogRead::TooLarge);
+    writer.join();
 }
