@@ -87,6 +87,11 @@ public:
     void ShowTxFrame(const uint8_t*, size_t, const char* text) override
     {
         receiver_.Reset();
+        if (halting_) {
+            std::printf("halt%s\n", text);
+            std::fflush(stdout);
+            return;
+        }
         lastText_ = text;
         reported_ = false;
         ++sent_;
@@ -97,6 +102,13 @@ public:
     // PlaybackHost
     void PlaybackSetAddress(int address) override { link_.SetCameraAddress(address); }
     void PlaybackSend(std::string_view text) override { link_.SendCommand(text); }
+    // The camera is halted at the end as by the console's Stop.
+    void PlaybackHalt(std::string_view text) override
+    {
+        halting_ = true;
+        link_.SendCommand(text);
+        halting_ = false;
+    }
     void PlaybackNoAck() override
     {
         std::printf("%zu/%zu%s  no ACK\n", sent_, total_, lastText_.c_str());
@@ -128,6 +140,7 @@ private:
     ReceiveStateMachine receiver_;
     std::string lastText_;
     bool reported_ = true;
+    bool halting_ = false;
     size_t sent_ = 0;
     size_t total_ = 0;
     int exit_ = kAllAcknowledged;
@@ -225,7 +238,7 @@ int main(int argc, char* argv[])
     }
     if (!runner.Start(std::move(parse.records)))
         return kCannotPlay;
-    const int code = app.exec();
-    host.Stop();
-    return code;
+    // The port (and its last frames, the halt among them) goes before the
+    // simulated camera's terminal does.
+    return app.exec();
 }

@@ -141,6 +141,7 @@ public:
     // PlaybackHost
     void PlaybackSetAddress(int address) override { link_.SetCameraAddress(address); }
     void PlaybackSend(std::string_view text) override { link_.SendCommand(text); }
+    void PlaybackHalt(std::string_view text) override { link_.SendCommand(text); }
     void PlaybackNoAck() override;
     void PlaybackFinished() override { EndLogFunction(); }
     // JoystickListener

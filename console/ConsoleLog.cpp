@@ -226,13 +226,14 @@ void ConsoleDialog::EndLogFunction()
 
 void ConsoleDialog::PlaybackNoAck()
 {
+    // The message names the played frame, not the halt that Stop sends.
+    const std::string played = link_.lastTxText();
     link_.linkReady = true;
     link_.linkFree = true;
     DrawLamp(ConsoleLamp::CommError, 1);
     link_.timedOut = true;
     EndLogFunction();
-    services_.prompter.ShowMessage(std::string("\nPlay command:\n ") + link_.lastTxText() + "\nno ACK response!\n",
-                                   ApplicationTitle());
+    services_.prompter.ShowMessage("\nPlay command:\n " + played + "\nno ACK response!\n", ApplicationTitle());
 }
 
 void ConsoleDialog::RecordingAddressError()

@@ -125,13 +125,27 @@ namespace {
 struct Host : PlaybackHost {
     void PlaybackSetAddress(int a) override { address = a; }
     void PlaybackSend(std::string_view text) override { sent.emplace_back(clock.TickCount(), std::string(text)); }
-    void PlaybackNoAck() override { ++noAck; }
-    void PlaybackFinished() override { ++finished; }
+    void PlaybackHalt(std::string_view text) override
+    {
+        sent.emplace_back(clock.TickCount(), std::string(text));
+        events.push_back("halt " + std::string(text) + " to " + std::to_string(address));
+    }
+    void PlaybackNoAck() override
+    {
+        ++noAck;
+        events.emplace_back("no ack");
+    }
+    void PlaybackFinished() override
+    {
+        ++finished;
+        events.emplace_back("finished");
+    }
     explicit Host(ManualClock& c) : clock(c) {}
     ManualClock& clock;
     int address = 0;
     int noAck = 0, finished = 0;
     std::vector<std::pair<uint32_t, std::string>> sent;
+    std::vector<std::string> events;
 };
 
 struct Player : TimerHandler {
@@ -175,10 +189,11 @@ TEST(CommandLogPlayer, PlaysWithTheRecordedDelaysAndFinishesOnTheLastAck)
     Player p;
     ASSERT_TRUE(p.player.Start(Records({{1, "PLTU", 60}, {2, "PSTS", 0}, {1, "ZI", 200}})));
     p.RunAcknowledging(500);
-    ASSERT_EQ(p.host.sent.size(), 3u);
+    ASSERT_EQ(p.host.sent.size(), 4u);
     EXPECT_EQ(p.host.sent[0], (std::pair<uint32_t, std::string>{0, "PLTU"}));
     EXPECT_EQ(p.host.sent[1], (std::pair<uint32_t, std::string>{1, "PSTS"})); // a delay of 0 plays after 1 ms
     EXPECT_EQ(p.host.sent[2], (std::pair<uint32_t, std::string>{201, "ZI"}));
+    EXPECT_EQ(p.host.sent[3], (std::pair<uint32_t, std::string>{211, "ZS"})) << "halted on the last acknowledgement";
     EXPECT_EQ(p.host.finished, 1);
     EXPECT_EQ(p.host.noAck, 0);
     EXPECT_FALSE(p.player.active());
@@ -193,7 +208,8 @@ TEST(CommandLogPlayer, AMissingAcknowledgementStopsPlayback)
     p.clock.Advance(1);
     EXPECT_EQ(p.host.noAck, 1);
     p.clock.Advance(1000);
-    EXPECT_EQ(p.host.sent.size(), 1u) << "nothing more is played";
+    ASSERT_EQ(p.host.sent.size(), 2u) << "nothing more is played";
+    EXPECT_EQ(p.host.sent[1].second, "PSTS") << "only the halt";
     // The last command is checked too.
     Player last;
     last.player.Start(Records({{1, "ZI", 0}}));
@@ -216,9 +232,39 @@ TEST(CommandLogPlayer, PauseHaltsAndResumeWaitsOutTheRest)
     EXPECT_EQ(p.host.sent.back().second, "PLTU") << "the paused command again";
     const uint32_t resumed = p.clock.TickCount();
     p.RunAcknowledging(800);
-    ASSERT_EQ(p.host.sent.size(), 4u);
+    ASSERT_EQ(p.host.sent.size(), 5u);
     EXPECT_EQ(p.host.sent[3].second, "ZI");
+    EXPECT_EQ(p.host.sent[4].second, "ZS");
     EXPECT_NEAR(static_cast<double>(p.host.sent[3].first - resumed), 700.0, 2.0);
+}
+
+// The end of the log and a missing acknowledgement both stop as Stop does:
+// the current record's motion is halted at the record's address.
+TEST(CommandLogPlayer, BothEndsHaltTheCamera)
+{
+    struct Case {
+        std::vector<PlaybackRecord> records;
+        bool acknowledging;
+        std::vector<std::string> events;
+    } cases[] = {
+        {Records({{1, "ZI", 0}, {3, "PRTS", 60}}), true, {"finished", "halt PSTS to 3"}},
+        {Records({{1, "cZ2", 0}}), true, {"finished", "halt ZS to 1"}},
+        {Records({{1, "L?", 0}}), true, {"finished"}}, // nothing to halt
+        {Records({{4, "PLTU", 60}, {1, "PSTS", 60}}), false, {"no ack", "halt PSTS to 4"}},
+    };
+    for (Case& c : cases) {
+        Player p;
+        const std::string first = c.records.front().text;
+        ASSERT_TRUE(p.player.Start(std::move(c.records)));
+        if (c.acknowledging)
+            p.RunAcknowledging(500);
+        else
+            p.clock.Advance(500);
+        EXPECT_EQ(p.host.events, c.events) << first;
+        EXPECT_FALSE(p.player.active()) << first;
+        p.player.Stop(); // the console's Stop afterwards sends nothing more
+        EXPECT_EQ(p.host.events, c.events) << first;
+    }
 }
 
 namespace {
