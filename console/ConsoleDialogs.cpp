@@ -115,9 +115,7 @@ void ConsoleDialog::OnCameraSetup()
     in.videoType = settings_.videoType;
     in.protocol = settings_.protocol;
     in.portName = settings_.portName;
-    std::vector<std::string> ports;
-    for (const PresentPort& p : SerialPort::ListPresentPorts())
-        ports.push_back(p.name);
+    const std::vector<std::string> ports = services_.line.PresentPorts();
     // The dialog sends on its own; nothing of the console's may go between.
     link_.queue().DiscardWaiting();
     timers_->Stop(ConsoleTimer::QueueService);

@@ -43,9 +43,7 @@ public:
     {
         if (!port_.isOpen())
             return;
-        // Half duplex: whatever input is still unread belongs to an earlier exchange.
-        port_.clear(QSerialPort::Input);
-        if (port_.write(frame) != frame.size())
+        if (!WriteFrame(port_, frame))
             emit thread_.PortError(QStringLiteral("WriteFile()"), port_.errorString());
     }
 
@@ -120,6 +118,13 @@ private:
     bool lastCts_ = false;
     bool ctsAvailable_ = false;
 };
+
+bool WriteFrame(QSerialPort& port, const QByteArray& frame)
+{
+    // Half duplex: whatever input is still unread belongs to an earlier exchange.
+    port.clear(QSerialPort::Input);
+    return port.write(frame) == frame.size();
+}
 
 CommThread::CommThread(LineParameters parameters)
     : parameters_(std::move(parameters)), openedResult_(opened_.get_future())

@@ -7,6 +7,11 @@
 #include <future>
 
 class CommWorker;
+class QSerialPort;
+
+// One frame to the line: unread input is discarded first, then the frame is
+// handed to the port whole. False when the port did not take it.
+bool WriteFrame(QSerialPort& port, const QByteArray& frame);
 
 // The port's thread: owns the QSerialPort, performs every write (input
 // purged first) and reads every byte, handing each one over as RxByte.

@@ -350,6 +350,7 @@ TEST(ConsoleWindow, SetupOkWritesBackAndAppliesTheNewTypes)
     ConsoleSettings s = Types(5, 3);
     s.panSpeed = 9;
     TestConsole t(s);
+    t.line.presentPorts = {"/dev/ttyS0", "/dev/ttyUSB0"};
     t.clock.Advance(3000);
     t.line.Inject({0x06});
     // OK without touching the port: no reopening, both speeds back to 15.
@@ -359,12 +360,7 @@ TEST(ConsoleWindow, SetupOkWritesBackAndAppliesTheNewTypes)
     });
     Click(t, CameraSetup);
     ASSERT_EQ(t.modal.titles, std::vector<std::string>{"Setup"});
-    // The port list is this machine's: with no port, or the stored one first,
-    // nothing changed and the line stays open as it was.
-    const auto ports = SerialPort::ListPresentPorts();
-    if (ports.empty() || ports.front().name == PortDeviceName(1, "")) {
-        EXPECT_EQ(t.line.openCount, 1);
-    }
+    EXPECT_EQ(t.line.openCount, 1);
     EXPECT_EQ(t.store.GetInt("Setup", "PSpeed", -1), 15);
     EXPECT_EQ(t.store.GetInt("Setup", "TSpeed", -1), 15);
     EXPECT_EQ(t.console->settings().panSpeed, 15);
@@ -443,5 +439,30 @@ TEST(ConsoleWindow, AddressFromSetupBeyondTheFieldIsRefused)
         ASSERT_EQ(t.line.written.size(), 1u) << typed;
         EXPECT_EQ(Text(t.line.written[0]), "rs");
         EXPECT_EQ(t.line.written[0][1], kept) << "never the broadcast address";
+    }
+}
+
+// Setup's port list is the line's: choosing another port reopens the line
+// on it, choosing none leaves the line as it is.
+TEST(ConsoleWindow, SetupReopensTheLineOnlyForAnotherPort)
+{
+    for (auto [ports, choose, opens, device] :
+         {std::tuple{std::vector<std::string>{}, -1, 1, PortDeviceName(1, "")},
+          std::tuple{std::vector<std::string>{"/dev/ttyS0", "/dev/ttyUSB0"}, 0, 1, PortDeviceName(1, "")},
+          std::tuple{std::vector<std::string>{"/dev/ttyS0", "/dev/ttyUSB0"}, 1, 2, std::string("/dev/ttyUSB0")}}) {
+        TestConsole t(Types(5, 3));
+        t.line.presentPorts = ports;
+        t.clock.Advance(3000);
+        t.line.Inject({0x06});
+        t.modal.steps.push_back([choose = choose](QDialog& d) {
+            auto* list = d.findChild<QComboBox*>(QStringLiteral("Port"));
+            if (choose >= 0)
+                list->setCurrentIndex(choose);
+            d.accept();
+            return d.result();
+        });
+        Click(t, CameraSetup);
+        EXPECT_EQ(t.line.openCount, opens) << choose;
+        EXPECT_EQ(t.line.opened.device, device) << choose;
     }
 }
