@@ -34,6 +34,15 @@ const char kLog[] = "12/08/26  08:15 PM  TxC:  F8 03 PLTU 8E\t\tTick: 60\n"
                     "12/08/26  08:15 PM  Rx:   ACK\n"
                     "12/08/26  08:15 PM  TxC:  F8 03 PRTS 86\t\tTick: 300\n";
 
+// A played command's acknowledgement missed its 50 ms.
+bool LateAcknowledgement(const std::vector<std::string>& messages)
+{
+    for (const std::string& m : messages)
+        if (m.find("no ACK response!") != std::string::npos)
+            return true;
+    return false;
+}
+
 QString WriteLog(const QTemporaryDir& dir)
 {
     const QString path = dir.filePath(QStringLiteral("bench.txt"));
@@ -74,49 +83,75 @@ struct AcknowledgingCamera : testing::Test {
 // and the address chosen before Play comes back.
 TEST_F(AcknowledgingCamera, ConsolePlaysThroughPauseResumeAndTheEnd)
 {
-    QtSettingsStore store;
-    ScriptedPrompter prompter;
-    ScriptedModalRunner modal;
-    QtClock clock;
-    QtTimerFactory timers;
-    SerialPort port{prompter};
-    DataFolder data{dir.path().toStdString()};
-    ConsoleSettings settings;
-    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr},
-                          settings);
-    console.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&console));
-    auto* address = console.findChild<QSpinBox*>(QStringLiteral("CameraAddress"));
-    address->setValue(9);
-    WaitFor([] { return false; }, 2000); // past the start-up requests
-    host.WithDevice([](SimulatedReceiver& d) { d.ClearReceived(); });
-    console.findChild<QLineEdit*>(QStringLiteral("BrowseControl"))->setText(WriteLog(dir));
+    struct Run {
+        std::vector<std::string> heard;
+        std::vector<std::string> messages;
+        size_t heardWhilePaused = 0;
+        int shownAddress = 0, linkAddress = 0;
+        bool resting = false;
+    };
+    auto attempt = [&] {
+        Run run;
+        QtSettingsStore store;
+        ScriptedPrompter prompter;
+        ScriptedModalRunner modal;
+        QtClock clock;
+        QtTimerFactory timers;
+        SerialPort port{prompter};
+        DataFolder data{dir.path().toStdString()};
+        ConsoleSettings settings;
+        ConsoleDialog console(
+            ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr}, settings);
+        console.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&console));
+        auto* address = console.findChild<QSpinBox*>(QStringLiteral("CameraAddress"));
+        address->setValue(9);
+        WaitFor([] { return false; }, 2000); // past the start-up requests
+        host.WithDevice([](SimulatedReceiver& d) { d.ClearReceived(); });
+        console.findChild<QLineEdit*>(QStringLiteral("BrowseControl"))->setText(WriteLog(dir));
 
-    auto button = [&](const char* name) { return console.findChild<QAbstractButton*>(QString::fromLatin1(name)); };
-    QTest::mouseClick(button("Play"), Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([&] { return Heard().size() >= 1; }));
-    QTest::mouseClick(button("Pause"), Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([&] { return Heard().size() >= 2; }));
-    WaitFor([] { return false; }, 500);
-    EXPECT_EQ(Heard().size(), 2u) << "nothing played while paused";
-    QTest::mouseClick(button("Play"), Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([&] { return !button("StopLog")->isEnabled(); }, 5000)) << "the end of the log";
-    ASSERT_TRUE(WaitFor([&] { return Heard().size() >= 6; }));
-    EXPECT_EQ(Heard(), (std::vector<std::string>{"PLTU", "PSTS", "PLTU", "ZI", "PRTS", "PSTS"}));
-    EXPECT_TRUE(prompter.shown.empty()) << prompter.shown.front().text;
-    EXPECT_EQ(address->value(), 9);
-    EXPECT_EQ(console.link().cameraAddress(), 9);
-    EXPECT_TRUE(button("Play")->isEnabled());
-    EXPECT_TRUE(button("Record")->isEnabled());
-    EXPECT_FALSE(button("Pause")->isEnabled());
+        auto button = [&](const char* name) { return console.findChild<QAbstractButton*>(QString::fromLatin1(name)); };
+        QTest::mouseClick(button("Play"), Qt::LeftButton);
+        WaitFor([&] { return Heard().size() >= 1; });
+        QTest::mouseClick(button("Pause"), Qt::LeftButton);
+        WaitFor([&] { return Heard().size() >= 2; });
+        WaitFor([] { return false; }, 500);
+        run.heardWhilePaused = Heard().size();
+        QTest::mouseClick(button("Play"), Qt::LeftButton);
+        EXPECT_TRUE(WaitFor([&] { return !button("StopLog")->isEnabled(); }, 5000)) << "the end of the log";
+        WaitFor([&] { return Heard().size() >= 6; });
+        run.heard = Heard();
+        run.messages = prompter.Texts();
+        run.shownAddress = address->value();
+        run.linkAddress = console.link().cameraAddress();
+        run.resting = button("Play")->isEnabled() && button("Record")->isEnabled() && !button("Pause")->isEnabled();
+        return run;
+    };
+    // The acknowledgement must be in within 50 ms of real time: on a busy
+    // machine a run can miss it; such a run is tried again.
+    Run run = attempt();
+    for (int retry = 0; retry < 2 && LateAcknowledgement(run.messages); ++retry)
+        run = attempt();
+    EXPECT_EQ(run.heardWhilePaused, 2u) << "nothing played while paused";
+    EXPECT_EQ(run.heard, (std::vector<std::string>{"PLTU", "PSTS", "PLTU", "ZI", "PRTS", "PSTS"}));
+    EXPECT_TRUE(run.messages.empty()) << run.messages.front();
+    EXPECT_EQ(run.shownAddress, 9);
+    EXPECT_EQ(run.linkAddress, 9);
+    EXPECT_TRUE(run.resting);
 }
 
 // The bench runner halts the camera after the last command, on the line.
 TEST_F(AcknowledgingCamera, BenchRunnerHaltsAfterTheLastCommand)
 {
     QProcess bench;
-    bench.start(Program("pivora-play"), {WriteLog(dir), QStringLiteral("--port"), QString::fromStdString(host.path())});
-    ASSERT_TRUE(bench.waitForFinished(30000));
+    for (int run = 0; run < 3; ++run) {
+        host.WithDevice([](SimulatedReceiver& d) { d.ClearReceived(); });
+        bench.start(Program("pivora-play"),
+                    {WriteLog(dir), QStringLiteral("--port"), QString::fromStdString(host.path())});
+        ASSERT_TRUE(bench.waitForFinished(30000));
+        if (bench.exitCode() != 1) // 1: an acknowledgement came late on a busy machine
+            break;
+    }
     const QString out = QString::fromLatin1(bench.readAllStandardOutput());
     EXPECT_EQ(bench.exitCode(), 0) << out.toStdString() << bench.readAllStandardError().constData();
     EXPECT_EQ(out.count(QStringLiteral(" ok\n")), 3) << out.toStdString();
@@ -134,8 +169,12 @@ TEST(PlaybackE2E, BenchRunnerHaltsItsSimulatedCameraAndRefusesEndlessInput)
     f.write("x TxC:  F8 01 ZI 82\t\tTick: 60\nx TxC:  F8 01 PLTU 8C\t\tTick: 100\n");
     f.close();
     QProcess bench;
-    bench.start(Program("pivora-play"), {f.fileName(), QStringLiteral("--simulate")});
-    ASSERT_TRUE(bench.waitForFinished(30000));
+    for (int run = 0; run < 3; ++run) {
+        bench.start(Program("pivora-play"), {f.fileName(), QStringLiteral("--simulate")});
+        ASSERT_TRUE(bench.waitForFinished(30000));
+        if (bench.exitCode() != 1) // 1: an acknowledgement came late on a busy machine
+            break;
+    }
     const QString out = QString::fromLatin1(bench.readAllStandardOutput());
     EXPECT_EQ(bench.exitCode(), 0) << out.toStdString();
     EXPECT_TRUE(out.endsWith(QStringLiteral("halt F8 01 PSTS 85\n"))) << out.toStdString();
