@@ -17,9 +17,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 namespace {
 // Messages go to the terminal; nobody is there to answer a question.
@@ -32,7 +30,7 @@ public:
         return defaultAnswer;
     }
     bool GetText(const std::string&, const std::string&, bool, std::string&) override { return false; }
-    std::string ChooseFile(const std::string&, const std::string&, bool) override { return {}; }
+    std::string ChooseFile(const std::string&, const std::string&, FileChoice) override { return {}; }
 };
 
 enum Exit { kAllAcknowledged = 0, kNoAck = 1, kUsage = 2, kCannotPlay = 3 };
@@ -90,6 +88,11 @@ public:
     void ShowTxFrame(const uint8_t*, size_t, const char* text) override
     {
         receiver_.Reset();
+        if (halting_) {
+            std::printf("halt%s\n", text);
+            std::fflush(stdout);
+            return;
+        }
         lastText_ = text;
         reported_ = false;
         ++sent_;
@@ -100,6 +103,13 @@ public:
     // PlaybackHost
     void PlaybackSetAddress(int address) override { link_.SetCameraAddress(address); }
     void PlaybackSend(std::string_view text) override { link_.SendCommand(text); }
+    // The camera is halted at the end as by the console's Stop.
+    void PlaybackHalt(std::string_view text) override
+    {
+        halting_ = true;
+        link_.SendCommand(text);
+        halting_ = false;
+    }
     void PlaybackNoAck() override
     {
         std::printf("%zu/%zu%s  no ACK\n", sent_, total_, lastText_.c_str());
@@ -131,6 +141,7 @@ private:
     ReceiveStateMachine receiver_;
     std::string lastText_;
     bool reported_ = true;
+    bool halting_ = false;
     size_t sent_ = 0;
     size_t total_ = 0;
     int exit_ = kAllAcknowledged;
@@ -172,14 +183,18 @@ int main(int argc, char* argv[])
     }
     const int mode = parser.value(modeOption).toInt() != 0 ? 1 : 0;
 
-    std::ifstream in(files[0].toStdString(), std::ios::binary);
-    if (!in) {
+    std::string contents;
+    switch (ReadCommandLogFile(files[0].toStdString(), contents)) {
+    case CommandLogRead::CannotOpen:
         std::fprintf(stderr, "pivora-play: Can not open the specified file. Check and try again.\n");
         return kCannotPlay;
+    case CommandLogRead::TooLarge:
+        std::fprintf(stderr, "pivora-play: Parse log file failed!\n");
+        return kCannotPlay;
+    case CommandLogRead::Ok:
+        break;
     }
-    std::stringstream contents;
-    contents << in.rdbuf();
-    CommandLogParse parse = ParseCommandLog(contents.str());
+    CommandLogParse parse = ParseCommandLog(contents);
     if (!parse.ok) {
         if (!parse.checksumMessage.empty())
             std::fprintf(stderr, "pivora-play: %s", parse.checksumMessage.c_str());
@@ -224,7 +239,7 @@ int main(int argc, char* argv[])
     }
     if (!runner.Start(std::move(parse.records)))
         return kCannotPlay;
-    const int code = app.exec();
-    host.Stop();
-    return code;
+    // The port (and its last frames, the halt among them) goes before the
+    // simulated camera's terminal does.
+    return app.exec();
 }

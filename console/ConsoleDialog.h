@@ -67,6 +67,7 @@ struct ConsoleState {
     int tourStep = 0;
     int dwellMs = 5000;
     int selectedPreset = 0;
+    int monitorNumber = 1; // the monitor last selected
     int lensSpeed = -1;    // none chosen, 0 "Ultra Slow", 1 "Slow", 2 "Fast"
     int lensFastState = 0;
     std::array<int, 15> auxiliary{};
@@ -151,6 +152,7 @@ public:
     // PlaybackHost
     void PlaybackSetAddress(int address) override { link_.SetCameraAddress(address); }
     void PlaybackSend(std::string_view text) override { link_.SendCommand(text); }
+    void PlaybackHalt(std::string_view text) override { link_.SendCommand(text); }
     void PlaybackNoAck() override;
     void PlaybackFinished() override { EndLogFunction(); }
     // JoystickListener
@@ -168,7 +170,6 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
@@ -249,6 +250,10 @@ private:
     // position polling (ConsolePresets.cpp).
     void ConnectPresetControls();
     void OnMonitorChanged(int monitor);
+    // Makes address the camera address, in the link and the address field,
+    // when the field's range holds it; otherwise keeps the address in use
+    // and says so.
+    bool SelectCameraAddress(int address);
     void OnSetAddress();
     void SetPeriodicStatus(bool on);
     void SetPeriodicPosition(bool on);

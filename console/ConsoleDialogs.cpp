@@ -136,17 +136,20 @@ void ConsoleDialog::OnCameraSetup()
     in.videoType = settings_.videoType;
     in.protocol = settings_.protocol;
     in.portName = settings_.portName;
-    std::vector<std::string> ports;
-    for (const PresentPort& p : SerialPort::ListPresentPorts())
-        ports.push_back(p.name);
+    const std::vector<std::string> ports = services_.line.PresentPorts();
     // The dialog sends on its own; nothing of the console's may go between.
     link_.queue().DiscardWaiting();
     timers_->Stop(ConsoleTimer::QueueService);
+    const int addressBefore = link_.cameraAddress();
     SetupDialog dialog(in, link_, services_.timers, services_.prompter, services_.modal, ports, this);
     dialog.openMaintenance = [this](const char* title, QWidget* parent) { OpenFromSetup(title, parent); };
     const int result = RunPanel(dialog, ReplyWindow::Setup, dialog);
     if (result == QDialog::Accepted)
         ApplySetup(dialog.values());
+    // Setup may have taken an LCU's address as the camera address.
+    const int addressFromSetup = link_.cameraAddress();
+    link_.SetCameraAddress(addressBefore);
+    SelectCameraAddress(addressFromSetup);
     AfterCameraSetup();
 }
 
@@ -209,7 +212,6 @@ void ConsoleDialog::ApplySetup(const SetupValues& out)
 // fields again and asks the camera for its state.
 void ConsoleDialog::AfterCameraSetup()
 {
-    cameraAddress_->setValue(link_.cameraAddress());
     for (int id = ConsoleLamp::CameraPower; id <= ConsoleLamp::ManualFocus; ++id)
         DrawLamp(id, 0);
     FillPresetList();

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -162,6 +163,7 @@ QGroupBox* ConsoleDialog::BuildAddressGroup()
     auto* row = new QHBoxLayout(box);
     newAddress_ = Register(NewAddress, new QLineEdit(this));
     newAddress_->setMaximumWidth(64);
+    newAddress_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), newAddress_));
     row->addWidget(newAddress_);
     row->addWidget(AddButton(SetAddress, "Set"));
     row->addWidget(AddButton(GetAddress, "Get"));

@@ -12,18 +12,12 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 using namespace ConsoleControl;
 
 namespace {
 constexpr int kBlinkMs = 400;
 constexpr int kPauseBlinkMs = 500;
-// A command log is a text file of a few thousand lines; anything far bigger
-// is not one.
-constexpr std::uintmax_t kLargestLog = 64u << 20;
 constexpr const char* kParseFailed = "Parse log file failed!\n";
 } // namespace
 
@@ -81,7 +75,9 @@ void ConsoleDialog::BlinkLogButton(int id)
 
 void ConsoleDialog::BrowseLogFile()
 {
-    const std::string name = services_.prompter.ChooseFile("Select Log File", "Text Files (*.txt)", false);
+    // One name serves Play and Record: an existing log, or a new one to record.
+    const std::string name =
+        services_.prompter.ChooseFile("Select Log File", "Text Files (*.txt)", FileChoice::ExistingOrNew);
     if (name.empty())
         return;
     logFileName_->setText(QString::fromStdString(name));
@@ -139,22 +135,19 @@ void ConsoleDialog::InsertLogComment()
 
 bool ConsoleDialog::LoadPlayback(std::vector<PlaybackRecord>& records)
 {
-    std::error_code error;
-    const std::filesystem::path path = std::filesystem::u8path(logFile_);
-    std::ifstream in(path, std::ios::binary);
-    if (logFile_.empty() || !in) {
+    std::string contents;
+    switch (ReadCommandLogFile(logFile_, contents)) {
+    case CommandLogRead::CannotOpen:
         services_.prompter.ShowMessage("Can not open the specified file. Check and try again.", ApplicationTitle(),
                                        MessageButtons::OkCancel);
         return false;
-    }
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (!error && size > kLargestLog) {
+    case CommandLogRead::TooLarge:
         services_.prompter.ShowMessage(kParseFailed, ApplicationTitle());
         return false;
+    case CommandLogRead::Ok:
+        break;
     }
-    std::stringstream contents;
-    contents << in.rdbuf();
-    CommandLogParse parse = ParseCommandLog(contents.str());
+    CommandLogParse parse = ParseCommandLog(contents);
     if (!parse.ok) {
         if (!parse.checksumMessage.empty())
             services_.prompter.ShowMessage(parse.checksumMessage, ApplicationTitle());
@@ -233,13 +226,14 @@ void ConsoleDialog::EndLogFunction()
 
 void ConsoleDialog::PlaybackNoAck()
 {
+    // The message names the played frame, not the halt that Stop sends.
+    const std::string played = link_.lastTxText();
     link_.linkReady = true;
     link_.linkFree = true;
     DrawLamp(ConsoleLamp::CommError, 1);
     link_.timedOut = true;
     EndLogFunction();
-    services_.prompter.ShowMessage(std::string("\nPlay command:\n ") + link_.lastTxText() + "\nno ACK response!\n",
-                                   ApplicationTitle());
+    services_.prompter.ShowMessage("\nPlay command:\n " + played + "\nno ACK response!\n", ApplicationTitle());
 }
 
 void ConsoleDialog::RecordingAddressError()

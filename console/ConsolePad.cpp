@@ -3,6 +3,7 @@
 #include "ConsoleControlIds.h"
 #include "ConsoleDialog.h"
 #include "ConsoleTimerIds.h"
+#include "PadCommands.h"
 #include "PtCommand.h"
 
 bool ConsoleDialog::event(QEvent* event)
@@ -17,7 +18,11 @@ bool ConsoleDialog::event(QEvent* event)
 void ConsoleDialog::OnPtCommand(const std::string& text)
 {
     if (settings_.protocol == 3 || settings_.protocol == 9) {
-        javelin_.PadCommand(text);
+        // The nudge texts are not pad texts the records can express.
+        if (const int nudge = PadNudgeDirection(text); nudge >= 0)
+            javelin_.Nudge(nudge);
+        else
+            javelin_.PadCommand(text);
         timers_->Start(ConsoleTimer::QueueService, 50);
     } else {
         // In proportional mode the stop must not wait behind motion commands.

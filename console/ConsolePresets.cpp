@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
+#include <limits>
 
 using namespace ConsoleControl;
 
@@ -51,16 +53,14 @@ void ConsoleDialog::ConnectPresetControls()
         if (index >= 0)
             state_.selectedPreset = index;
     });
-    // A name edit is taken when its editing ends: Enter, Tab, or a click
-    // elsewhere (the combo box, not its line edit, loses the focus, so only
-    // the end of editing says so).
+    // A name edit is taken when the list's editing ends: Enter, or the
+    // focus leaving the list. The typed text names the selected preset; the
+    // list must not take it for a search and select another preset with
+    // that name, nor complete it from the other names.
+    QLineEdit* edit = presetList_->lineEdit();
+    disconnect(edit, &QLineEdit::editingFinished, presetList_, nullptr);
     presetList_->setCompleter(nullptr);
-    connect(presetList_->lineEdit(), &QLineEdit::editingFinished, this, &ConsoleDialog::CommitPresetName);
-}
-
-bool ConsoleDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    return QDialog::eventFilter(watched, event);
+    connect(edit, &QLineEdit::editingFinished, this, &ConsoleDialog::CommitPresetName);
 }
 
 // Javelin records go through the queue like text; the caller has queued one.
@@ -72,24 +72,50 @@ void ConsoleDialog::QueueJavelin(bool queued)
 
 void ConsoleDialog::OnMonitorChanged(int monitor)
 {
-    if (link_.sendingSuspended || monitor < 1)
+    // Enter in the field repeats the value it holds: that selects nothing new.
+    if (link_.sendingSuspended || monitor < 1 || monitor == state_.monitorNumber)
         return;
+    state_.monitorNumber = monitor;
     for (int id = ConsoleLamp::CameraPower; id <= ConsoleLamp::VideoLoss; ++id)
         DrawLamp(id, 0);
     EnqueueCommand(MonitorCommand(link_.cameraAddress(), monitor));
     timers_->Start(ConsoleTimer::StatusRequest, 1000);
 }
 
+bool ConsoleDialog::SelectCameraAddress(int address)
+{
+    const int low = cameraAddress_->minimum(), high = cameraAddress_->maximum();
+    if (address < low || address > high) {
+        // The field cannot show it: clamped, it would name another camera
+        // (or the broadcast address) for every later command.
+        const std::string message = "Camera address " + std::to_string(address) + " is out of range (" +
+                                    std::to_string(low) + "-" + std::to_string(high) + ");\naddress " +
+                                    std::to_string(link_.cameraAddress()) + " is kept.";
+        services_.prompter.ShowMessage(message, ApplicationTitle());
+        return false;
+    }
+    link_.SetCameraAddress(address);
+    const QSignalBlocker quiet(cameraAddress_);
+    cameraAddress_->setValue(address);
+    return true;
+}
+
 void ConsoleDialog::OnSetAddress()
 {
-    const int newAddress = std::clamp(FieldText(newAddress_).toInt(), 0, 16384);
-    if (const char* refusal = NewAddressRefusal(settings_.protocol, newAddress, link_.cameraAddress())) {
+    // An empty or unreadable box must never go out as "As000" to every camera.
+    const std::optional<int> newAddress = ParseNewAddress(FieldText(newAddress_).toStdString());
+    if (!newAddress) {
+        services_.prompter.ShowMessage(kInvalidNewAddress, ApplicationTitle());
+        newAddress_->setFocus();
+        return;
+    }
+    if (const char* refusal = NewAddressRefusal(settings_.protocol, *newAddress, link_.cameraAddress())) {
         services_.prompter.ShowMessage(refusal, ApplicationTitle());
         return;
     }
-    EnqueueCommand(SetAddressCommand(settings_.protocol, newAddress));
-    if (settings_.protocol != 4)
-        link_.broadcastOnce = true;
+    // Broadcast travels with this command only (Philips: to the camera itself).
+    link_.queue().Enqueue(SetAddressCommand(settings_.protocol, *newAddress), settings_.protocol != 4);
+    timers_->Start(ConsoleTimer::QueueService, 5);
     timers_->Start(ConsoleTimer::StartupFirst, 500);
 }
 
@@ -185,6 +211,9 @@ void ConsoleDialog::OnGetId()
     EnqueueCommand(GetIdCommand(state_.selectedPreset, settings_.receiverType));
 }
 
+// The selected preset stays selected; when the shorter list no longer
+// holds it, no entry is current, but the selection never moves to another
+// preset.
 void ConsoleDialog::FillPresetListWith(int count)
 {
     const QSignalBlocker quiet(presetList_);
@@ -192,8 +221,7 @@ void ConsoleDialog::FillPresetListWith(int count)
     presetList_->clear();
     for (int i = 0; i < count; ++i)
         presetList_->addItem(QString::fromStdString(names[i]));
-    state_.selectedPreset = std::min(state_.selectedPreset, count - 1);
-    presetList_->setCurrentIndex(state_.selectedPreset);
+    presetList_->setCurrentIndex(state_.selectedPreset < count ? state_.selectedPreset : -1);
 }
 
 // A preset's name: into the table, the list and the settings.
@@ -251,7 +279,9 @@ void ConsoleDialog::OnStartStopTour()
         state_.tourRunning = true;
         DrawLamp(ConsoleLamp::Tour, 1);
         state_.tourStep = 0;
-        state_.dwellMs = settings_.dwellTime * 1000;
+        // A stored dwell is used as it is, but a tour steps at most once a
+        // second and its timer stays within range.
+        state_.dwellMs = std::clamp(settings_.dwellTime, 1, std::numeric_limits<int>::max() / 1000) * 1000;
         timers_->Start(ConsoleTimer::TourStep, 10);
         break;
     case TourKind::Camera: {

@@ -155,9 +155,7 @@ void ConsoleDialog::OnAddressReply(const uint8_t* frame, size_t length)
     const std::optional<int> address = DecodeAddressReply(frame, length, settings_.protocol);
     if (!address)
         return;
-    link_.SetCameraAddress(*address);
-    const QSignalBlocker quiet(cameraAddress_);
-    cameraAddress_->setValue(*address);
+    SelectCameraAddress(*address);
     timers_->Start(ConsoleTimer::StatusRequest, 1000);
 }
 
@@ -201,8 +199,12 @@ void ConsoleDialog::ApplyStatusFields(const StatusFields& f)
     if (f.manualFocus)
         ApplyFocusStatus(*f.manualFocus);
     // Values the camera reports about itself; out-of-range digits are not kept.
-    if (f.protocol && *f.protocol <= 14)
-        StoreReportedSetting(SettingsKeys::kCommProtocol, settings_.protocol, *f.protocol);
+    // The protocol is only stored: the running console keeps the one its
+    // line was opened with (address check, parity, pad, lens and polling
+    // alike) until the next start.
+    if (f.protocol && *f.protocol <= 14 &&
+        services_.settings.GetInt(SettingsKeys::kSetup, SettingsKeys::kCommProtocol, -1) != *f.protocol)
+        services_.settings.SetInt(SettingsKeys::kSetup, SettingsKeys::kCommProtocol, *f.protocol);
     if (f.videoType && *f.videoType <= 9)
         StoreReportedSetting(SettingsKeys::kVideoType, settings_.videoType, *f.videoType);
     if (f.lineLockPhase && *f.lineLockPhase <= 9)

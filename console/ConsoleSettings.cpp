@@ -8,42 +8,55 @@
 namespace {
 constexpr int kAbsent = -1;
 
+// What a stored value outside [low, high] means.
+enum class OutOfRange {
+    Keep,          // used as stored: the code reading it copes with any value
+    Absent,        // it would index past a list: the default is used and written
+    DefaultUnsaved // the default is used; the operator's value stays stored
+};
+
 struct IntKey {
     const char* key;
     int ConsoleSettings::*field;
     int defaultValue;
-    int low, high; // the values that mean something
+    int low, high;
+    OutOfRange outOfRange;
 };
 
 // Section "Setup", in reading order.
 constexpr IntKey kSetupKeys[] = {
-    {"Port Index", &ConsoleSettings::portIndex, 0, 0, INT_MAX},
-    {"Port", &ConsoleSettings::port, 1, 1, INT_MAX},
-    {"Baud", &ConsoleSettings::baudIndex, 0, 0, INT_MAX},
-    {"Mode", &ConsoleSettings::mode, 1, 0, INT_MAX},
-    {"PTImage", &ConsoleSettings::padPicture, 7, 0, 7},
-    {"RxType", &ConsoleSettings::receiverType, 5, 0, 14},
-    {"CamType", &ConsoleSettings::cameraType, 3, 0, 19},
-    {"PTType", &ConsoleSettings::panTiltType, 1, 0, 2},
-    {"PSpeed", &ConsoleSettings::panSpeed, 15, 0, 63},
-    {"TSpeed", &ConsoleSettings::tiltSpeed, 15, 0, 63},
+    {"Port Index", &ConsoleSettings::portIndex, 0, INT_MIN, INT_MAX, OutOfRange::Keep},
+    {"Port", &ConsoleSettings::port, 1, 1, INT_MAX, OutOfRange::Absent},
+    {"Baud", &ConsoleSettings::baudIndex, 0, INT_MIN, INT_MAX, OutOfRange::Keep},
+    {"Mode", &ConsoleSettings::mode, 1, INT_MIN, INT_MAX, OutOfRange::Keep},
+    // The pad shows no picture and Setup selects "None" beyond the list.
+    {"PTImage", &ConsoleSettings::padPicture, 7, INT_MIN, INT_MAX, OutOfRange::Keep},
+    {"RxType", &ConsoleSettings::receiverType, 5, 0, 14, OutOfRange::Absent},
+    {"CamType", &ConsoleSettings::cameraType, 3, 0, 19, OutOfRange::Absent},
+    {"PTType", &ConsoleSettings::panTiltType, 1, 0, 2, OutOfRange::Absent},
+    // Speed characters reach 63.
+    {"PSpeed", &ConsoleSettings::panSpeed, 15, 0, 63, OutOfRange::DefaultUnsaved},
+    {"TSpeed", &ConsoleSettings::tiltSpeed, 15, 0, 63, OutOfRange::DefaultUnsaved},
 };
 
 // Read only for receiver types 5, 6 and 7; these the camera reports.
 constexpr IntKey kCameraReportedKeys[] = {
-    {SettingsKeys::kVideoType, &ConsoleSettings::videoType, 0, 0, 9},
-    {SettingsKeys::kLineLockPhase, &ConsoleSettings::lineLockPhase, 0, 0, 9},
-    {SettingsKeys::kCommProtocol, &ConsoleSettings::protocol, 0, 0, 14},
-    {SettingsKeys::kVideoFreezeStatus, &ConsoleSettings::videoFreezeStatus, 0, 0, 255},
+    {SettingsKeys::kVideoType, &ConsoleSettings::videoType, 0, 0, 9, OutOfRange::Absent},
+    {SettingsKeys::kLineLockPhase, &ConsoleSettings::lineLockPhase, 0, 0, 9, OutOfRange::Absent},
+    {SettingsKeys::kCommProtocol, &ConsoleSettings::protocol, 0, 0, 14, OutOfRange::Absent},
+    {SettingsKeys::kVideoFreezeStatus, &ConsoleSettings::videoFreezeStatus, 0, 0, 255, OutOfRange::Absent},
 };
 
-bool InRange(int value, const IntKey& k) { return value != kAbsent && value >= k.low && value <= k.high; }
+bool InRange(int value, const IntKey& k) { return value >= k.low && value <= k.high; }
 
+// A missing key (-1; for "Port" anything below 1) writes its default.
 int ReadOrDefault(SettingsStore& store, const char* section, const IntKey& k)
 {
     const int value = store.GetInt(section, k.key, kAbsent);
-    if (InRange(value, k))
+    if (value != kAbsent && InRange(value, k))
         return value;
+    if (value != kAbsent && k.outOfRange == OutOfRange::DefaultUnsaved)
+        return k.defaultValue;
     store.SetInt(section, k.key, k.defaultValue);
     return k.defaultValue;
 }
@@ -67,11 +80,8 @@ void LoadSettings(SettingsStore& store, ConsoleSettings& s, PresetNameTable& pre
     for (const IntKey& k : kSetupKeys)
         s.*k.field = ReadOrDefault(store, kSetup, k);
     s.portName = store.GetString(kSetup, "Port Name", "");
-    s.ntcipCommunity = store.GetString(kSetup, kNtcipCommunity, "");
-    if (s.ntcipCommunity.empty()) {
-        s.ntcipCommunity = kDefaultNtcipCommunity;
-        store.SetString(kSetup, kNtcipCommunity, s.ntcipCommunity);
-    }
+    // When absent the default is used; nothing writes it at start-up.
+    s.ntcipCommunity = store.GetString(kSetup, kNtcipCommunity, kDefaultNtcipCommunity);
 
     // A missing camera-reported value is used as 0 and left unwritten: the
     // camera's next status reply stores the real one. For receiver types other
@@ -79,14 +89,15 @@ void LoadSettings(SettingsStore& store, ConsoleSettings& s, PresetNameTable& pre
     // (the protocol above all: it sets the parity) is where the run starts.
     for (const IntKey& k : kCameraReportedKeys) {
         const int value = store.GetInt(kSetup, k.key, kAbsent);
-        s.*k.field = InRange(value, k) ? value : 0;
+        s.*k.field = value != kAbsent && InRange(value, k) ? value : 0;
     }
 
-    s.dwellTime = ReadOrDefault(store, kTourSetup, IntKey{"DwellTime", nullptr, 5, 1, INT_MAX});
+    s.dwellTime = ReadOrDefault(store, kTourSetup, IntKey{"DwellTime", nullptr, 5, INT_MIN, INT_MAX, OutOfRange::Keep});
     for (int i = 0; i < 10; ++i) {
         char key[16];
         std::snprintf(key, sizeof key, "Tour%d", i + 1);
-        const int value = ReadOrDefault(store, kTourSetup, IntKey{key, nullptr, 0, 0, INT_MAX});
+        const int value =
+            ReadOrDefault(store, kTourSetup, IntKey{key, nullptr, 0, INT_MIN, INT_MAX, OutOfRange::Keep});
         s.storedTourEntries[static_cast<size_t>(i)] = value;
         s.tourEntryFlags[static_cast<size_t>(i)] = value;
     }

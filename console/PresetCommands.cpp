@@ -70,7 +70,21 @@ std::string MonitorCommand(int cameraAddress, int monitor)
     return "S" + Digits(cameraAddress, 3) + Digits(monitor, 3);
 }
 
-const char* NewAddressRefusal(int protocol, int newAddress, int cameraAddress)
+std::optional<int> ParseNewAddress(const std::string& text)
+{
+    if (text.empty() || text.size() > 9)
+        return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+namespace {
+const char* ProtocolNewAddressRefusal(int protocol, int newAddress, int cameraAddress)
 {
     switch (protocol) {
     case 0:
@@ -86,6 +100,14 @@ const char* NewAddressRefusal(int protocol, int newAddress, int cameraAddress)
                                                         : nullptr;
     default: return nullptr;
     }
+}
+} // namespace
+
+const char* NewAddressRefusal(int protocol, int newAddress, int cameraAddress)
+{
+    if (const char* refusal = ProtocolNewAddressRefusal(protocol, newAddress, cameraAddress))
+        return refusal;
+    return newAddress > 16384 ? "Exceeding Camera Address Range of 16384" : nullptr;
 }
 
 std::string SetAddressCommand(int protocol, int newAddress)

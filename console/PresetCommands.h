@@ -28,8 +28,13 @@ int PresetListLengthAfterEdit(int panTiltType, int cameraType);
 // "S" + address and monitor, three digits each.
 std::string MonitorCommand(int cameraAddress, int monitor);
 
-// The message that refuses a new address for the protocol, or nullptr.
+// The new-address box as a number: digits only, nothing when it is empty or
+// holds anything else.
+std::optional<int> ParseNewAddress(const std::string& text);
+// The message that refuses a new address for the protocol, or nullptr. The
+// box takes 0 to 16384 whatever the protocol.
 const char* NewAddressRefusal(int protocol, int newAddress, int cameraAddress);
+constexpr const char* kInvalidNewAddress = "Invalid New Address Entry";
 // "As" + the new address: three digits, five for protocol 4 (Philips).
 std::string SetAddressCommand(int protocol, int newAddress);
 

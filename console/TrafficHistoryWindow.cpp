@@ -226,7 +226,7 @@ void TrafficHistoryWindow::CopySelection()
 
 void TrafficHistoryWindow::Save()
 {
-    const std::string path = prompter_.ChooseFile("Save Traffic History", "Text Files (*.txt)", true);
+    const std::string path = prompter_.ChooseFile("Save Traffic History", "Text Files (*.txt)", FileChoice::Save);
     if (path.empty())
         return;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -123,13 +123,21 @@ void CommandLink::ServiceQueue()
 
 bool CommandLink::SendNextQueued(size_t maxLength)
 {
+    const bool broadcast = queue_.NextIsBroadcast();
     uint8_t text[CommandQueue::kSlotSize];
     const size_t length = queue_.TakeNext(text, maxLength);
     if (length == 0)
         return false;
     if ((length >= 5 && text[4] == 'S') || (length >= 3 && text[2] == 'L'))
         linkFree = false;
+    // A command queued for broadcast takes the flag along with its own frame;
+    // a refused frame hands it to no other.
+    const bool broadcastBefore = broadcastOnce;
+    if (broadcast)
+        broadcastOnce = true;
     SendCommand(std::string_view(reinterpret_cast<const char*>(text), length));
+    if (broadcast && frame_.length == 0)
+        broadcastOnce = broadcastBefore;
     return frame_.length != 0;
 }
 

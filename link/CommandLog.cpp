@@ -1,8 +1,12 @@
 #include "CommandLog.h"
 
 #include <charconv>
+#include <filesystem>
+#include <fstream>
 
 namespace {
+constexpr size_t kLongestShownForm = 400;
+
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
@@ -15,19 +19,28 @@ size_t SkipBlanks(std::string_view s, size_t at)
     return at;
 }
 
-std::vector<std::string_view> Tokens(std::string_view s)
-{
-    std::vector<std::string_view> out;
-    size_t at = 0;
-    while ((at = SkipBlanks(s, at)) < s.size()) {
-        size_t end = at;
-        while (end < s.size() && !IsBlank(s[end]))
+// The blank-separated tokens of a line, one at a time: a line far longer
+// than a record can be is never held as a list.
+class TokenReader {
+public:
+    explicit TokenReader(std::string_view s) : s_(s) {}
+    bool Next(std::string_view& token)
+    {
+        at_ = SkipBlanks(s_, at_);
+        if (at_ >= s_.size())
+            return false;
+        size_t end = at_;
+        while (end < s_.size() && !IsBlank(s_[end]))
             ++end;
-        out.push_back(s.substr(at, end - at));
-        at = end;
+        token = s_.substr(at_, end - at_);
+        at_ = end;
+        return true;
     }
-    return out;
-}
+
+private:
+    std::string_view s_;
+    size_t at_ = 0;
+};
 
 std::optional<unsigned> Hex(std::string_view token)
 {
@@ -65,24 +78,31 @@ LineResult ParseLine(std::string_view line, PlaybackRecord& record)
     const size_t start = SkipBlanks(form, 0);
     if (form.substr(start, 2) != "F8")
         return LineResult::Failed;
-    const std::vector<std::string_view> tokens = Tokens(form.substr(start + 2));
-    if (tokens.size() < 2)
+    TokenReader tokens(form.substr(start + 2));
+    std::string_view addressToken, command;
+    if (!tokens.Next(addressToken) || !tokens.Next(command))
         return LineResult::BadChecksum;
-    const std::optional<unsigned> address = Hex(tokens[0]);
+    const std::optional<unsigned> address = Hex(addressToken);
     if (!address || *address > 0xFF)
         return LineResult::Failed;
     record.address = static_cast<uint8_t>(*address);
+    // A text longer than a record holds fails as soon as it is seen.
+    if (command.size() > PlaybackRecord::kMaxText)
+        return LineResult::Failed;
     unsigned x = *address;
-    for (char c : tokens[1]) {
+    for (char c : command) {
         record.text += c;
         x ^= static_cast<uint8_t>(c);
     }
-    for (size_t i = 2; i < tokens.size(); ++i) {
-        const std::optional<unsigned> byte = Hex(tokens[i]);
+    std::string_view token;
+    while (tokens.Next(token)) {
+        const std::optional<unsigned> byte = Hex(token);
         if (!byte || *byte > 0xFF)
             return LineResult::Failed;
         if (*byte == (0x80 | (x & 0x0F)))
-            return record.text.size() <= PlaybackRecord::kMaxText ? LineResult::Record : LineResult::Failed;
+            return LineResult::Record;
+        if (record.text.size() == PlaybackRecord::kMaxText)
+            return LineResult::Failed;
         record.text += static_cast<char>(*byte);
         x ^= *byte;
     }
@@ -112,7 +132,10 @@ CommandLogParse ParseCommandLog(std::string_view contents)
         case LineResult::BadChecksum: {
             const size_t txc = line.find("TxC:");
             const size_t tick = line.find("Tick:", txc);
-            const std::string_view form = line.substr(txc + 4, tick == std::string_view::npos ? std::string_view::npos : tick - txc - 4);
+            std::string_view form = line.substr(txc + 4, tick == std::string_view::npos ? std::string_view::npos : tick - txc - 4);
+            // A recorded frame's text is a few hundred characters; a message
+            // never shows more of a line than that.
+            form = form.substr(0, kLongestShownForm);
             result.checksumMessage = "Send command:\n" + std::string(form) + "\n\nChecksum is not correct!\n";
             result.records.clear();
             return result;
@@ -124,6 +147,33 @@ CommandLogParse ParseCommandLog(std::string_view contents)
     }
     result.ok = true;
     return result;
+}
+
+CommandLogRead ReadCommandLogFile(const std::string& path, std::string& contents, size_t largest)
+{
+    contents.clear();
+    const std::filesystem::path file(std::u8string(path.begin(), path.end()));
+    std::error_code error;
+    if (path.empty() || std::filesystem::is_directory(file, error))
+        return CommandLogRead::CannotOpen;
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return CommandLogRead::CannotOpen;
+    char buffer[64 * 1024];
+    while (in) {
+        in.read(buffer, sizeof buffer);
+        const auto got = static_cast<size_t>(in.gcount());
+        if (got > largest - contents.size()) {
+            contents.clear();
+            return CommandLogRead::TooLarge;
+        }
+        contents.append(buffer, got);
+    }
+    if (in.bad()) {
+        contents.clear();
+        return CommandLogRead::CannotOpen;
+    }
+    return CommandLogRead::Ok;
 }
 
 const char* PlaybackHaltCommand(std::string_view text)

@@ -28,6 +28,17 @@ struct CommandLogParse {
 // file are untrusted: any length, any value, no final line end.
 CommandLogParse ParseCommandLog(std::string_view contents);
 
+// A command log is a text file of a few thousand lines; anything far bigger
+// is not one.
+constexpr size_t kLargestCommandLog = 64u << 20;
+
+enum class CommandLogRead { Ok, CannotOpen, TooLarge };
+
+// Reads a log file whole, at most largest bytes of it: the cap holds for
+// FIFOs and devices too, which report no size. A folder cannot be opened.
+CommandLogRead ReadCommandLogFile(const std::string& path, std::string& contents,
+                                  size_t largest = kLargestCommandLog);
+
 // The command that halts what a paused or stopped playback was doing, or
 // nothing.
 const char* PlaybackHaltCommand(std::string_view text);

@@ -49,23 +49,24 @@ void CommandLogPlayer::OnPlaybackTimer()
     ScheduleNext();
 }
 
+// Both ends of playback stop as the Stop button does: the camera is halted,
+// so a log ending in a pan does not leave it panning.
 void CommandLogPlayer::OnAckTimeout()
 {
     timers_.Stop(ConsoleTimer::PlaybackAckWait);
     if (!active_)
         return;
-    active_ = false;
-    paused_ = false;
     timers_.Stop(ConsoleTimer::PlaybackPacing);
     host_.PlaybackNoAck();
+    Stop();
 }
 
 void CommandLogPlayer::Acknowledged()
 {
     timers_.Stop(ConsoleTimer::PlaybackAckWait);
     if (active_ && lastSent_ && !paused_) {
-        active_ = false;
         host_.PlaybackFinished();
+        Stop();
     }
 }
 
@@ -74,7 +75,7 @@ void CommandLogPlayer::Halt()
     timers_.Stop(ConsoleTimer::PlaybackPacing);
     pauseTick_ = clock_.TickCount();
     if (const char* stop = PlaybackHaltCommand(current_.text))
-        host_.PlaybackSend(stop);
+        host_.PlaybackHalt(stop);
 }
 
 void CommandLogPlayer::Pause()

@@ -13,10 +13,15 @@ class PlaybackHost {
 public:
     virtual ~PlaybackHost() = default;
     virtual void PlaybackSetAddress(int address) = 0;
+    // A recorded command, played.
     virtual void PlaybackSend(std::string_view text) = 0;
-    // A played command got no acknowledgement in time; playback has stopped.
+    // The command that halts what the current record was doing.
+    virtual void PlaybackHalt(std::string_view text) = 0;
+    // A played command got no acknowledgement in time. The host may stop
+    // playback itself; either way the camera is halted afterwards.
     virtual void PlaybackNoAck() = 0;
-    // Every record was played and the last one acknowledged.
+    // Every record was played and the last one acknowledged; the camera is
+    // halted as by Stop.
     virtual void PlaybackFinished() = 0;
 };
 

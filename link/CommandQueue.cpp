@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-void CommandQueue::Enqueue(std::string_view text)
+void CommandQueue::Enqueue(std::string_view text, bool broadcast)
 {
     if (Next(writeIndex_) == readIndex_)
         readIndex_ = Next(readIndex_);
@@ -11,6 +11,7 @@ void CommandQueue::Enqueue(std::string_view text)
     std::memcpy(slot, text.data(), take);
     slot[take] = 0;
     lengths_[writeIndex_] = static_cast<uint8_t>(take);
+    broadcast_[writeIndex_] = broadcast;
     writeIndex_ = Next(writeIndex_);
 }
 

@@ -14,8 +14,9 @@ public:
 
     // Copies up to 63 bytes of text (binary records included) into the slot
     // at the write index. When the ring is full the oldest waiting command is
-    // dropped, so the newest one (often a stop) always survives.
-    void Enqueue(std::string_view text);
+    // dropped, so the newest one (often a stop) always survives. A command
+    // marked broadcast goes to address 255 when its slot is sent.
+    void Enqueue(std::string_view text, bool broadcast = false);
 
     bool Empty() const { return readIndex_ == writeIndex_; }
     int WaitingCount() const;
@@ -35,6 +36,8 @@ public:
 
     // The text at the read index without taking it.
     std::string_view PeekNext() const;
+    // Whether the command at the read index was queued for broadcast.
+    bool NextIsBroadcast() const { return !Empty() && broadcast_[readIndex_]; }
 
     int readIndex() const { return readIndex_; }
     int writeIndex() const { return writeIndex_; }
@@ -45,6 +48,7 @@ private:
 
     uint8_t slots_[kSlots][kSlotSize] = {};
     uint8_t lengths_[kSlots] = {};
+    bool broadcast_[kSlots] = {};
     int readIndex_ = 0;
     int writeIndex_ = 0;
 };

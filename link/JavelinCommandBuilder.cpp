@@ -143,6 +143,17 @@ void JavelinCommandBuilder::PadCommand(std::string_view text)
     PadCharacter(text.size() > 2 ? text[2] : '\0', true);
 }
 
+void JavelinCommandBuilder::Nudge(int direction)
+{
+    switch (direction) {
+    case 0: PanLeftStart(); PanLeftStop(); break;
+    case 1: PanRightStart(); PanRightStop(); break;
+    case 2: TiltUpStart(); TiltUpStop(); break;
+    case 3: TiltDownStart(); TiltDownStop(); break;
+    default: break;
+    }
+}
+
 bool JavelinCommandBuilder::lensMoving(LensMotion motion) const
 {
     return lens_[static_cast<int>(motion)];

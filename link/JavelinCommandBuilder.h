@@ -77,6 +77,9 @@ public:
     // pan and tilt axes. A character missing from a short text counts as
     // "other", so it stops its axis.
     void PadCommand(std::string_view text);
+    // A nudge of the pad (0 left, 1 right, 2 up, 3 down): the axis starts
+    // and is stopped at once, so it never leaves the camera moving.
+    void Nudge(int direction);
 
     // Lens buttons: a press starts the motion and remembers its direction
     // (clearing the opposite one); a release stops the remembered direction.

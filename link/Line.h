@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The serial line as the protocol code sees it: whole frames out, single
 // bytes in (delivered to the owner one by one, in arrival order).
@@ -35,4 +36,6 @@ public:
     virtual bool OpenPort(LineOwner* owner, const LineParameters& parameters) = 0;
     virtual bool StartMonitoring() = 0;
     virtual bool IsOpen() const = 0;
+    // The machine's serial ports by name, in a stable order (Setup's list).
+    virtual std::vector<std::string> PresentPorts() const { return {}; }
 };

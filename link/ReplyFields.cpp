@@ -36,6 +36,17 @@ std::optional<int> ReadDecimal(const uint8_t* frame, size_t end, size_t offset, 
     return value;
 }
 
+// count address digits from offset on, each taken as its low four bits.
+std::optional<int> ReadAddressDigits(const uint8_t* frame, size_t end, size_t offset, size_t count)
+{
+    if (offset + count > end)
+        return std::nullopt;
+    int value = 0;
+    for (size_t i = offset; i < offset + count; ++i)
+        value = value * 10 + (frame[i] & 0x0F);
+    return value;
+}
+
 // The byte after a field letter, when the letter stands at its offset.
 std::optional<uint8_t> FieldByte(const uint8_t* frame, size_t end, size_t offset, char letter)
 {
@@ -59,9 +70,9 @@ std::optional<int> DecodeAddressReply(const uint8_t* frame, size_t length, int p
     if (end < 3 || frame[2] != 'A')
         return std::nullopt;
     if (protocol == kPhilips)
-        return ReadDecimal(frame, end, 3, 5);
+        return ReadAddressDigits(frame, end, 3, 5);
     const bool fourDigits = end > 6 && frame[6] < 0x80;
-    return ReadDecimal(frame, end, 3, fourDigits ? 4 : 3);
+    return ReadAddressDigits(frame, end, 3, fourDigits ? 4 : 3);
 }
 
 StatusFields DecodeStatusFields(const uint8_t* frame, size_t length, const StatusFieldOffsets& offsets)
@@ -166,7 +177,11 @@ std::optional<std::string> DecodePresetName(const uint8_t* frame, size_t length)
     const size_t end = TextEnd(frame, length);
     if (end < 5 || frame[2] != 'd')
         return std::nullopt;
-    std::string name(reinterpret_cast<const char*>(frame + 5), std::min<size_t>(end - 5, 24));
+    // Only printable characters of the name field are kept.
+    std::string name;
+    for (size_t i = 5; i < std::min<size_t>(end, 5 + 24); ++i)
+        if (frame[i] >= 0x20 && frame[i] < 0x7F)
+            name += static_cast<char>(frame[i]);
     name.resize(24, ' ');
     return name;
 }

@@ -12,7 +12,8 @@
 
 // 'A' reply: the camera address. Protocol 4 (Philips) has five digits at
 // offsets 3 to 7; the others four digits at 3 to 6 when the byte at offset 6
-// is below 0x80, else three digits at 3 to 5.
+// is below 0x80, else three digits at 3 to 5. Each digit is taken as its low
+// four bits, so "0:1" is 101.
 std::optional<int> DecodeAddressReply(const uint8_t* frame, size_t length, int protocol);
 
 // Where the fields of a status reply stand: the offset of each field's
@@ -87,6 +88,7 @@ struct PositionStatus {
 // 0 to F as the characters 0x30 to 0x3F.
 PositionStatus DecodePositionStatus(const uint8_t* frame, size_t length);
 
-// A 'd' reply's preset name: up to 24 characters from frame offset 5,
-// padded with spaces to 24; absent when the reply is too short to carry one.
+// A 'd' reply's preset name: up to 24 characters from frame offset 5, the
+// ones that are not printable left out, padded with spaces to 24; absent
+// when the reply is too short to carry one.
 std::optional<std::string> DecodePresetName(const uint8_t* frame, size_t length);

@@ -42,12 +42,20 @@ std::string TestLog::TimeText(const LocalDateTime& t)
     return text;
 }
 
+// Empties the file the log will write, and nothing else: a folder, a device
+// or a FIFO of that name is left alone (and a link is followed, not removed).
 void TestLog::DeleteLogFile()
 {
     if (fileName_.empty())
         return;
     std::error_code ignored;
-    std::filesystem::remove(PathOf(fileName_), ignored);
+    if (!std::filesystem::is_regular_file(PathOf(fileName_), ignored))
+        return;
+    try {
+        std::ofstream truncate(PathOf(fileName_), std::ios::out | std::ios::trunc);
+    } catch (...) {
+        // Recording appends to what is there.
+    }
 }
 
 void TestLog::Start(bool enabled, bool timeStampEachLine)

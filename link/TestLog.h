@@ -20,7 +20,8 @@ public:
     void SetTitle(std::string title) { title_ = std::move(title); }
     const std::string& title() const { return title_; }
 
-    // Removes the log file; a missing file is no error.
+    // Empties the log file when it is a regular file; a missing file is no
+    // error, and nothing else of that name is touched.
     void DeleteLogFile();
 
     // Remembers both flags; when enabled writes the banner and the heading

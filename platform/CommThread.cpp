@@ -46,9 +46,8 @@ public:
     {
         if (!port_.isOpen())
             return;
-        // Half duplex: whatever input is still unread belongs to an earlier exchange.
-        ClearInput();
-        if (port_.write(frame) != frame.size())
+        inputCleared_ = true;
+        if (!WriteFrame(port_, frame))
             emit thread_.PortError(QStringLiteral("WriteFile()"), port_.errorString());
     }
 
@@ -145,6 +144,13 @@ private:
     bool inputCleared_ = false;
     bool ctsAvailable_ = false;
 };
+
+bool WriteFrame(QSerialPort& port, const QByteArray& frame)
+{
+    // Half duplex: whatever input is still unread belongs to an earlier exchange.
+    port.clear(QSerialPort::Input);
+    return port.write(frame) == frame.size();
+}
 
 CommThread::CommThread(LineParameters parameters)
     : parameters_(std::move(parameters)), openedResult_(opened_.get_future())

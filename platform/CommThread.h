@@ -7,6 +7,11 @@
 #include <future>
 
 class LineWorker;
+class QSerialPort;
+
+// One frame to the line: unread input is discarded first, then the frame is
+// handed to the port whole. False when the port did not take it.
+bool WriteFrame(QSerialPort& port, const QByteArray& frame);
 
 // The port's thread: owns the line (a QSerialPort, or a socket to a serial
 // device server for "tcp://" and "rfc2217://" devices), performs every

@@ -22,6 +22,16 @@ struct JoystickCaps {
     int zMin = 0, zMax = 65535;
 };
 
+// The ranges of a device with this many axes: the third is the throttle
+// (Z); a device without one reports a Z range of 0.
+inline JoystickCaps JoystickCapsForAxes(int axes)
+{
+    JoystickCaps caps;
+    if (axes < 3)
+        caps.zMin = caps.zMax = 0;
+    return caps;
+}
+
 class JoystickListener {
 public:
     virtual ~JoystickListener() = default;

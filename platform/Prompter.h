@@ -4,6 +4,9 @@
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class MessageIcon { None, Information, Warning, Stop, Question };
 enum class MessageAnswer { Ok, Cancel, Yes, No, Retry };
+// What the file chooser accepts: an existing file, a name to save under, or
+// either (a name typed for a file that does not exist yet).
+enum class FileChoice { Existing, Save, ExistingOrNew };
 
 // Everything that asks the operator something: message boxes, text input,
 // the file chooser.
@@ -18,7 +21,7 @@ public:
     virtual bool GetText(const std::string& caption, const std::string& label, bool password,
                          std::string& value) = 0;
     // Empty when the operator cancels. filter is "Text Files (*.txt)" style.
-    virtual std::string ChooseFile(const std::string& caption, const std::string& filter, bool forSaving) = 0;
+    virtual std::string ChooseFile(const std::string& caption, const std::string& filter, FileChoice choice) = 0;
 };
 
 // The application's title, the caption of its message boxes.

@@ -66,11 +66,20 @@ bool QtPrompter::GetText(const std::string& caption, const std::string& label, b
     return ok;
 }
 
-std::string QtPrompter::ChooseFile(const std::string& caption, const std::string& filter, bool forSaving)
+std::string QtPrompter::ChooseFile(const std::string& caption, const std::string& filter, FileChoice choice)
 {
     const QString c = QString::fromStdString(caption);
     const QString f = QString::fromStdString(filter);
-    const QString name = forSaving ? QFileDialog::getSaveFileName(parent_, c, QString(), f)
-                                   : QFileDialog::getOpenFileName(parent_, c, QString(), f);
-    return name.toStdString();
+    switch (choice) {
+    case FileChoice::Existing: return QFileDialog::getOpenFileName(parent_, c, QString(), f).toStdString();
+    case FileChoice::Save: return QFileDialog::getSaveFileName(parent_, c, QString(), f).toStdString();
+    case FileChoice::ExistingOrNew: break;
+    }
+    // An open dialog that also takes the name of a file not there yet.
+    QFileDialog dialog(parent_, c, QString(), f);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst().toStdString();
 }

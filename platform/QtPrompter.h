@@ -11,7 +11,7 @@ public:
                               MessageIcon icon, MessageAnswer defaultAnswer) override;
     bool GetText(const std::string& caption, const std::string& label, bool password,
                  std::string& value) override;
-    std::string ChooseFile(const std::string& caption, const std::string& filter, bool forSaving) override;
+    std::string ChooseFile(const std::string& caption, const std::string& filter, FileChoice choice) override;
 
 private:
     QWidget* parent_ = nullptr;

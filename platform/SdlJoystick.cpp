@@ -49,6 +49,11 @@ SdlJoystick::~SdlJoystick()
         SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
 }
 
+JoystickCaps SdlJoystick::Caps() const
+{
+    return JoystickCapsForAxes(device_ ? SDL_JoystickNumAxes(device_) : 0);
+}
+
 void SdlJoystick::Capture(JoystickListener* listener)
 {
     listener_ = listener;

@@ -15,7 +15,7 @@ public:
     ~SdlJoystick() override;
 
     bool Present() const override { return device_ != nullptr; }
-    JoystickCaps Caps() const override { return JoystickCaps{}; }
+    JoystickCaps Caps() const override;
     void Capture(JoystickListener* listener) override;
     void Release() override;
 

@@ -83,7 +83,20 @@ std::vector<PresentPort> SerialPort::ListPresentPorts()
     std::vector<PresentPort> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
         ports.push_back(PresentPort{info.systemLocation().toStdString(), info.description().toStdString()});
-    // COM2 before COM10, /dev/ttyS2 before /dev/ttyS10.
+    SortPresentPorts(ports);
+    return ports;
+}
+
+std::vector<std::string> SerialPort::PresentPorts() const
+{
+    std::vector<std::string> names;
+    for (const PresentPort& p : ListPresentPorts())
+        names.push_back(p.name);
+    return names;
+}
+
+void SortPresentPorts(std::vector<PresentPort>& ports)
+{
     auto key = [](const std::string& name) {
         size_t digits = name.size();
         while (digits > 0 && name[digits - 1] >= '0' && name[digits - 1] <= '9')
@@ -92,9 +105,8 @@ std::vector<PresentPort> SerialPort::ListPresentPorts()
         const long number = digits < name.size() ? std::strtol(name.c_str() + digits, nullptr, 10) : -1;
         return std::make_pair(stem, number);
     };
-    std::sort(ports.begin(), ports.end(),
-              [&](const PresentPort& a, const PresentPort& b) { return key(a.name) < key(b.name); });
-    return ports;
+    std::stable_sort(ports.begin(), ports.end(),
+                     [&](const PresentPort& a, const PresentPort& b) { return key(a.name) < key(b.name); });
 }
 
 std::string FormatPortError(const std::string& operation, const std::string& systemText, const std::string& port)

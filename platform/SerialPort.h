@@ -34,6 +34,7 @@ public:
 
     // The system's serial ports, in a stable order.
     static std::vector<PresentPort> ListPresentPorts();
+    std::vector<std::string> PresentPorts() const override;
 
     const LineParameters& parameters() const { return parameters_; }
 
@@ -47,6 +48,9 @@ private:
     unsigned generation_ = 0;
     bool reporting_ = false;
 };
+
+// Ports by stem, then by number: COM2 before COM10, /dev/ttyS2 before /dev/ttyS10.
+void SortPresentPorts(std::vector<PresentPort>& ports);
 
 // "WARNING:  %s Failed with the following error: \n%s\nPort: %s\n", at most 200 characters.
 std::string FormatPortError(const std::string& operation, const std::string& systemText, const std::string& port);

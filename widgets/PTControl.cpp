@@ -73,20 +73,79 @@ void PTControl::SetOuterSize(int width, int height)
 
 QPixmap PTControl::PadPicture(int index)
 {
-    // Seven pad colours, one per "PTImage" index.
-    static const QColor colours[] = {{}, {70, 110, 190}, {60, 150, 90}, {190, 80, 70}, {200, 160, 50},
-                                     {120, 90, 170}, {70, 150, 160}, {110, 118, 130}};
+    // One picture per entry of Setup's "Pan/Tilt Background" list, drawn to
+    // look like its name.
     if (index < 1 || index > 7)
         return {};
     constexpr int side = 99;
     QPixmap picture(side, side);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient fill(side / 2.0, side / 2.0, side * 0.7);
-    fill.setColorAt(0, colours[index].lighter(160));
-    fill.setColorAt(1, colours[index].darker(120));
-    p.fillRect(picture.rect(), fill);
-    p.setPen(QPen(QColor(255, 255, 255, 150), 1));
+    const QRectF all(0, 0, side, side);
+    switch (index) {
+    case 1: { // "Plain old gray"
+        QLinearGradient fill(0, 0, 0, side);
+        fill.setColorAt(0, QColor(172, 172, 172));
+        fill.setColorAt(1, QColor(138, 138, 138));
+        p.fillRect(all, fill);
+        break;
+    }
+    case 2: { // "Black Space": a dark sky with a few stars
+        p.fillRect(all, QColor(8, 8, 22));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(235, 235, 255));
+        constexpr int stars[][2] = {{9, 14}, {27, 71}, {40, 22}, {63, 88}, {71, 35}, {88, 60}, {18, 44}, {80, 12}};
+        for (const auto& star : stars)
+            p.drawEllipse(QPointF(star[0], star[1]), 0.9, 0.9);
+        break;
+    }
+    case 3: // "Red White and Blue": three bands
+        p.fillRect(QRectF(0, 0, side, side / 3.0), QColor(200, 30, 40));
+        p.fillRect(QRectF(0, side / 3.0, side, side / 3.0), QColor(245, 245, 245));
+        p.fillRect(QRectF(0, 2 * side / 3.0, side, side - 2 * side / 3.0), QColor(30, 50, 160));
+        break;
+    case 4: { // "Harlequin's Nightmare": clashing diamonds
+        const QColor colours[] = {{220, 40, 60}, {40, 170, 70}, {250, 200, 30}, {110, 50, 180}};
+        constexpr int cell = 18;
+        for (int row = -1; row <= side / (cell / 2) + 1; ++row)
+            for (int col = -1; col <= side / cell + 1; ++col) {
+                const double cx = col * cell + (row % 2 ? cell / 2.0 : 0.0), cy = row * cell / 2.0;
+                const QPointF diamond[] = {{cx, cy - cell / 2.0}, {cx + cell / 2.0, cy}, {cx, cy + cell / 2.0},
+                                           {cx - cell / 2.0, cy}};
+                p.setPen(Qt::NoPen);
+                p.setBrush(colours[(row * 3 + col + 8) % 4]);
+                p.drawPolygon(diamond, 4);
+            }
+        break;
+    }
+    case 5: { // "Rainbow Sherbet": soft bands of every colour
+        QLinearGradient fill(0, 0, side, side);
+        const QColor bands[] = {{255, 170, 170}, {255, 210, 150}, {255, 245, 160}, {175, 235, 170}, {165, 205, 250},
+                                {205, 175, 245}};
+        for (int i = 0; i < 6; ++i)
+            fill.setColorAt(i / 5.0, bands[i]);
+        p.fillRect(all, fill);
+        break;
+    }
+    case 6: { // "Vexa CCTV": the company's blue
+        QRadialGradient fill(side / 2.0, side / 2.0, side * 0.7);
+        fill.setColorAt(0, QColor(90, 140, 220));
+        fill.setColorAt(1, QColor(20, 50, 120));
+        p.fillRect(all, fill);
+        break;
+    }
+    default: { // "My Favorite"
+        QRadialGradient fill(side / 2.0, side / 2.0, side * 0.7);
+        fill.setColorAt(0, QColor(120, 215, 200));
+        fill.setColorAt(1, QColor(30, 120, 110));
+        p.fillRect(all, fill);
+        break;
+    }
+    }
+    // The centre mark and cross, light on dark pictures and dark on light ones.
+    const bool light = index == 1 || index == 3 || index == 5;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(light ? QColor(0, 0, 0, 110) : QColor(255, 255, 255, 150), 1));
     p.drawEllipse(QPointF(side / 2.0, side / 2.0), side * 0.12, side * 0.12);
     p.drawLine(side / 2, 4, side / 2, side - 5);
     p.drawLine(4, side / 2, side - 5, side / 2);

@@ -65,14 +65,25 @@ PadProportional PadProportionalCommand(const PadGeometry& g, int x, int y, int p
     return p;
 }
 
+namespace {
+const char* const kZoneNudges[] = {"PL", "PR", "TU", "TD"};
+const char* const kNewerNudges[] = {"nl", "nr", "nu", "nd"};
+const char* const kOlderNudges[] = {"ln", "rn", "un", "dn"};
+} // namespace
+
 const char* PadNudgeCommand(int direction, bool proportional, int receiverType)
 {
     if (direction < 0 || direction > 3)
         return "";
-    static const char* const zone[] = {"PL", "PR", "TU", "TD"};
-    static const char* const newer[] = {"nl", "nr", "nu", "nd"};
-    static const char* const older[] = {"ln", "rn", "un", "dn"};
     if (!proportional)
-        return zone[direction];
-    return receiverType == 11 || receiverType == 12 ? newer[direction] : older[direction];
+        return kZoneNudges[direction];
+    return receiverType == 11 || receiverType == 12 ? kNewerNudges[direction] : kOlderNudges[direction];
+}
+
+int PadNudgeDirection(const std::string& text)
+{
+    for (int d = 0; d < 4; ++d)
+        if (text == kZoneNudges[d] || text == kNewerNudges[d] || text == kOlderNudges[d])
+            return d;
+    return -1;
 }

@@ -37,3 +37,5 @@ PadProportional PadProportionalCommand(const PadGeometry& g, int x, int y, int p
 // command (followed by "PSTS"); in proportional mode one command by the
 // receiver type.
 const char* PadNudgeCommand(int direction, bool proportional, int receiverType);
+// The nudge direction of a text PadNudgeCommand gives, or -1 for any other.
+int PadNudgeDirection(const std::string& text);

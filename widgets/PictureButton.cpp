@@ -10,6 +10,9 @@ PictureButton::PictureButton(const QString& caption, QSize size, QWidget* parent
     setAccessibleName(caption);
     setFixedSize(size);
     setFocusPolicy(Qt::StrongFocus);
+    // Enter in a window's fields never presses a picture button: none of
+    // them is a default button.
+    setAutoDefault(false);
 }
 
 PictureState PictureButton::pictureState() const

@@ -269,3 +269,132 @@ TEST(TourSetup, BoxesSwitchTheRunningTourAndOkStoresTheChanges)
     EXPECT_EQ(t.store.GetInt("TourSetup", "DwellTime", -1), 20);
     EXPECT_EQ(t.console->settings().dwellTime, 20);
 }
+
+// The new-address box takes 0 to 16384 by the protocol's rule; an empty box
+// sends nothing and says so; "As" goes to the broadcast address with its
+// own frame, even behind a command still waiting.
+TEST(ConsolePresets, SetNewAddressChecksTheBoxAndBroadcastsOnlyItsOwnCommand)
+{
+    struct Case {
+        int protocol;
+        const char* typed;
+        const char* message; // nullptr: sent
+        const char* sent;
+        uint8_t address;
+    } cases[] = {
+        {4, "20000", "Exceeding Camera Address Range of 16384", nullptr, 0},
+        {4, "16384", nullptr, "As16384", 1}, // Philips: to the camera itself
+        {0, "", "Invalid New Address Entry", nullptr, 0},
+        {0, "300", "Exceeding Camera Address Range of 255", nullptr, 0},
+        {0, "x7", nullptr, "As007", 0xFF}, // the box takes digits only
+        {1, "99", nullptr, "As099", 0xFF},
+    };
+    for (const Case& c : cases) {
+        ConsoleSettings s = Types(5);
+        s.protocol = c.protocol;
+        TestConsole t(s);
+        t.console->show();
+        Settle(t);
+        QLineEdit* box = Field(t, NewAddress);
+        box->clear();
+        QTest::keyClicks(box, QString::fromLatin1(c.typed));
+        Click(t, Store); // a command waiting in the queue
+        Click(t, SetAddress);
+        t.clock.Advance(5);
+        if (c.message) {
+            ASSERT_FALSE(t.prompter.shown.empty()) << c.typed;
+            EXPECT_EQ(t.prompter.shown.back().text, c.message) << c.typed;
+            ASSERT_EQ(t.line.written.size(), 1u) << c.typed;
+            EXPECT_EQ(t.line.written[0][2], 'P') << "only the preset store";
+            continue;
+        }
+        EXPECT_TRUE(t.prompter.shown.empty()) << c.typed;
+        ASSERT_EQ(t.line.written.size(), 1u) << c.typed;
+        EXPECT_EQ(t.line.written[0][1], t.console->link().cameraAddress()) << "the store goes to the camera";
+        t.line.Inject({0x06});
+        t.clock.Advance(100);
+        ASSERT_EQ(t.line.written.size(), 2u) << c.typed;
+        EXPECT_EQ(std::string(t.line.written[1].begin() + 2, t.line.written[1].end() - 1), c.sent);
+        EXPECT_EQ(t.line.written[1][1], c.address) << c.typed;
+        EXPECT_FALSE(t.console->link().broadcastOnce);
+    }
+}
+
+namespace {
+// Puts the preset names back as every test starts them.
+struct DefaultPresetNames {
+    ~DefaultPresetNames()
+    {
+        for (int i = 0; i < kPresetCount; ++i)
+            ConsolePresetNames()[i] = "Preset " + std::to_string(i + 1);
+    }
+};
+
+void TypeName(QComboBox* list, const char* name)
+{
+    list->setFocus();
+    list->lineEdit()->selectAll();
+    QTest::keyClicks(list, QString::fromLatin1(name));
+}
+} // namespace
+
+// A typed name is taken when the focus leaves the list, as on Enter; the
+// name belongs to the selected preset even when it equals another's.
+TEST(ConsolePresets, TypedNameIsTakenWhenTheFocusLeavesTheList)
+{
+    DefaultPresetNames restore;
+    TestConsole t(Types(5));
+    t.console->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.console.get()));
+    Settle(t);
+    auto* list = static_cast<QComboBox*>(t.console->control(PresetList));
+    list->setCurrentIndex(2);
+    TypeName(list, "Gate");
+    Field(t, Pan)->setFocus();
+    EXPECT_EQ(ConsolePresetNames()[2], "Gate");
+    EXPECT_EQ(t.store.GetString("Presets", "P3", ""), "Gate");
+    EXPECT_EQ(list->itemText(2).toStdString(), "Gate");
+
+    // Another preset's name: the selection stays where it is.
+    TypeName(list, "Preset 5");
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(list->currentIndex(), 2);
+    EXPECT_EQ(ConsolePresetNames()[2], "Preset 5");
+    EXPECT_EQ(ConsolePresetNames()[4], "Preset 5");
+    Click(t, Store);
+    EXPECT_EQ(TextsOf(Follow(t, 200)), std::vector<std::string>{"P\x12"});
+}
+
+// After a name edit or a "Get ID" answer the list holds 10 or 64 names;
+// a selected preset beyond a shorter list stays selected, none other is.
+TEST(ConsolePresets, RefilledListNeverSelectsAnotherPreset)
+{
+    DefaultPresetNames restore;
+    // Receiver type 5 starts with 64 names; fixed pan/tilt edits leave 10.
+    TestConsole t(Types(5, 3, 0));
+    t.console->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.console.get()));
+    Settle(t);
+    auto* list = static_cast<QComboBox*>(t.console->control(PresetList));
+    ASSERT_EQ(list->count(), 64);
+    list->setCurrentIndex(30);
+    TypeName(list, "Dock");
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(list->count(), 10);
+    EXPECT_EQ(list->currentIndex(), -1);
+    EXPECT_EQ(list->currentText().toStdString(), "Dock");
+    EXPECT_EQ(t.store.GetString("Presets", "P31", ""), "Dock");
+    Click(t, Store);
+    Click(t, GetId);
+    EXPECT_EQ(TextsOf(Follow(t, 300)), (std::vector<std::string>{"P.", "cdS."})) << "preset 31, 0x10 + 30";
+
+    // The camera's answer names preset 31 too; unprintable bytes are left out.
+    const std::string answer = std::string("dS.Pier\x01\x7F 7", 11);
+    t.line.Inject(Reply(answer));
+    EXPECT_EQ(ConsolePresetNames()[30], "Pier 7" + std::string(18, ' '));
+    EXPECT_EQ(t.store.GetString("Presets", "P31", ""), "Pier 7" + std::string(18, ' '));
+    EXPECT_EQ(list->currentIndex(), -1);
+    EXPECT_EQ(list->currentText().toStdString(), "Pier 7" + std::string(18, ' '));
+    Click(t, PresetGoto);
+    EXPECT_EQ(TextsOf(Follow(t, 200)), std::vector<std::string>{"H."});
+}

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <fstream>
 #include <sstream>
@@ -303,4 +304,66 @@ TEST(ConsoleReplies, RecordingWritesTheTrafficLines)
     EXPECT_NE(log.find("Rx:   ACK\n"), std::string::npos);
     EXPECT_NE(log.find("Rx:   F8 01 A001 81 \n"), std::string::npos) << log;
     EXPECT_NE(log.find("TxA:  ACK\n"), std::string::npos);
+}
+
+// A camera reporting another protocol has it stored for the next start;
+// the running console keeps one protocol everywhere: the pad and the lens
+// buttons still send text frames, not Javelin records.
+TEST(ConsoleReplies, ReportedProtocolIsStoredAndChangesNothingElse)
+{
+    TestConsole t(Types(5, 3));
+    t.console->show();
+    Settle(t);
+    std::string status(27, '0');
+    status.replace(0, 2, "cS");
+    status.replace(11, 4, "L0A0");
+    status.replace(19, 2, "P3"); // "Javelin - 408R"
+    t.line.Inject(Reply(status));
+    EXPECT_EQ(t.store.GetInt("Setup", "Comm. Protocol", -1), 3);
+    t.line.written.clear();
+
+    QTest::mouseClick(t.console->findChild<QWidget*>(QStringLiteral("NudgeLeft")), Qt::LeftButton);
+    QWidget* zoomIn = t.console->control(ZoomIn);
+    QTest::mousePress(zoomIn, Qt::LeftButton);
+    QTest::mouseRelease(zoomIn, Qt::LeftButton);
+    const FrameTimeline sent = Follow(t, 1000);
+    EXPECT_EQ(TextsOf(sent), (std::vector<std::string>{"ln", "cZ0", "ZS"})) << "text frames, no Javelin records";
+    EXPECT_EQ(t.console->settings().protocol, 0);
+}
+
+// The address reply's digits are their low four bits; an address the field
+// cannot show is not taken, so the field always shows the address in use.
+TEST(ConsoleReplies, AddressReplyDigitsAndAddressesBeyondTheField)
+{
+    struct Case {
+        int protocol;
+        const char* text;
+        int shown;
+        bool refused;
+    } cases[] = {
+        {3, "A0:1", 101, false}, // Javelin: 1 to 999
+        {0, "A017", 17, false},
+        {0, "A300", 1, true},    // Vexa: 1 to 255
+        {0, "A000", 1, true},
+        {12, "A000", 0, false},  // Pelco P starts at 0
+    };
+    for (const Case& c : cases) {
+        TestConsole t(Types(5, 3, 1, c.protocol));
+        t.console->show();
+        Settle(t);
+        const int before = t.console->link().cameraAddress();
+        QTest::mouseClick(t.console->control(GetAddress), Qt::LeftButton);
+        t.clock.Advance(5);
+        ASSERT_EQ(t.line.written.size(), 1u) << "A? to the broadcast address";
+        t.line.Inject(Reply(c.text));
+        EXPECT_EQ(static_cast<QSpinBox*>(t.console->control(CameraAddress))->value(), c.shown) << c.text;
+        EXPECT_EQ(t.console->link().cameraAddress(), c.shown) << c.text;
+        if (c.refused) {
+            EXPECT_EQ(c.shown, before);
+            ASSERT_EQ(t.prompter.shown.size(), 1u) << c.text;
+            EXPECT_NE(t.prompter.shown[0].text.find("out of range"), std::string::npos);
+        } else {
+            EXPECT_TRUE(t.prompter.shown.empty()) << c.text;
+        }
+    }
 }

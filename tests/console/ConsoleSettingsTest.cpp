@@ -1,6 +1,7 @@
 #include "ConsoleSettings.h"
 #include "MemorySettingsStore.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
@@ -13,7 +14,7 @@ Values CleanProfile()
     Values v = {
         {"Setup/Port Index", 0}, {"Setup/Port", 1},       {"Setup/Baud", 0},       {"Setup/Mode", 1},
         {"Setup/PTImage", 7},    {"Setup/RxType", 5},     {"Setup/CamType", 3},    {"Setup/PTType", 1},
-        {"Setup/PSpeed", 15},    {"Setup/TSpeed", 15},    {"Setup/NTCIP Community", std::string("public")},
+        {"Setup/PSpeed", 15},    {"Setup/TSpeed", 15},
         {"TourSetup/DwellTime", 5},
     };
     for (int i = 1; i <= 10; ++i)
@@ -43,20 +44,39 @@ TEST(LoadSettings, CleanProfileGetsExactlyTheDefaults)
     EXPECT_EQ(s.dwellTime, 5);
 }
 
-TEST(LoadSettings, StoredValuesOutsideTheirTablesCountAsAbsent)
+TEST(LoadSettings, StoredValuesAreUsedAsStoredUnlessTheyIndexPastAList)
 {
+    constexpr int kUnchanged = INT_MIN;
     struct Case {
         const char* key;
         int stored;
         int used;
+        int written; // kUnchanged: the operator's value stays
         int ConsoleSettings::*field;
     } cases[] = {
-        {"Setup/Port", 0, 1, &ConsoleSettings::port},          {"Setup/Port", -7, 1, &ConsoleSettings::port},
-        {"Setup/Port", 4, 4, &ConsoleSettings::port},          {"Setup/RxType", 99, 5, &ConsoleSettings::receiverType},
-        {"Setup/RxType", 14, 14, &ConsoleSettings::receiverType}, {"Setup/CamType", -3, 3, &ConsoleSettings::cameraType},
-        {"Setup/PTImage", 40, 7, &ConsoleSettings::padPicture}, {"Setup/PTImage", 0, 0, &ConsoleSettings::padPicture},
-        {"Setup/PTType", 3, 1, &ConsoleSettings::panTiltType},  {"Setup/Baud", 8, 8, &ConsoleSettings::baudIndex},
-        {"Setup/Mode", 0, 0, &ConsoleSettings::mode},
+        // "Port" below 1 counts as absent; receiver, camera and pan/tilt
+        // types index the Setup lists.
+        {"Setup/Port", 0, 1, 1, &ConsoleSettings::port},
+        {"Setup/Port", -7, 1, 1, &ConsoleSettings::port},
+        {"Setup/Port", 4, 4, kUnchanged, &ConsoleSettings::port},
+        {"Setup/RxType", 99, 5, 5, &ConsoleSettings::receiverType},
+        {"Setup/RxType", 14, 14, kUnchanged, &ConsoleSettings::receiverType},
+        {"Setup/CamType", -3, 3, 3, &ConsoleSettings::cameraType},
+        {"Setup/PTType", 3, 1, 1, &ConsoleSettings::panTiltType},
+        // Used as stored: the pad shows no picture beyond 7, Setup selects "None".
+        {"Setup/PTImage", 8, 8, kUnchanged, &ConsoleSettings::padPicture},
+        {"Setup/PTImage", 40, 40, kUnchanged, &ConsoleSettings::padPicture},
+        {"Setup/PTImage", 0, 0, kUnchanged, &ConsoleSettings::padPicture},
+        {"Setup/Baud", 8, 8, kUnchanged, &ConsoleSettings::baudIndex},
+        {"Setup/Mode", 0, 0, kUnchanged, &ConsoleSettings::mode},
+        {"Setup/Mode", 3, 3, kUnchanged, &ConsoleSettings::mode},
+        {"Setup/Port Index", 9, 9, kUnchanged, &ConsoleSettings::portIndex},
+        // Speeds beyond the 64 speed characters run at 15; the stored one stays.
+        {"Setup/PSpeed", 40, 40, kUnchanged, &ConsoleSettings::panSpeed},
+        {"Setup/PSpeed", 99, 15, kUnchanged, &ConsoleSettings::panSpeed},
+        {"Setup/TSpeed", -2, 15, kUnchanged, &ConsoleSettings::tiltSpeed},
+        {"TourSetup/DwellTime", 0, 0, kUnchanged, &ConsoleSettings::dwellTime},
+        {"TourSetup/DwellTime", 90, 90, kUnchanged, &ConsoleSettings::dwellTime},
     };
     for (const Case& c : cases) {
         MemorySettingsStore store;
@@ -65,11 +85,20 @@ TEST(LoadSettings, StoredValuesOutsideTheirTablesCountAsAbsent)
         PresetNameTable names;
         LoadSettings(store, s, names);
         EXPECT_EQ(s.*c.field, c.used) << c.key << "=" << c.stored;
-        EXPECT_EQ(std::get<int>(store.values[c.key]), c.used) << c.key << " written back";
+        EXPECT_EQ(std::get<int>(store.values[c.key]), c.written == kUnchanged ? c.stored : c.written)
+            << c.key << "=" << c.stored;
     }
+    // Tour entries are the operator's too.
+    MemorySettingsStore store;
+    store.values["TourSetup/Tour2"] = 7;
+    ConsoleSettings s;
+    PresetNameTable names;
+    LoadSettings(store, s, names);
+    EXPECT_EQ(std::get<int>(store.values["TourSetup/Tour2"]), 7);
+    EXPECT_EQ(s.tourEntryFlags[1], 7);
 }
 
-TEST(LoadSettings, CameraReportedKeysStartFromTheStoredValues)
+TEST(LoadSettings, CameraReportedKeysStartFromTheStoredValuesForEveryReceiverType)
 {
     for (int rx = 0; rx <= 14; ++rx) {
         MemorySettingsStore store;
@@ -81,28 +110,35 @@ TEST(LoadSettings, CameraReportedKeysStartFromTheStoredValues)
         ConsoleSettings s;
         PresetNameTable names;
         LoadSettings(store, s, names);
-        const bool read = true; // every receiver type starts from Setup's last choice
-        EXPECT_EQ(s.protocol, read ? 11 : 0) << rx;
-        EXPECT_EQ(s.videoType, read ? 2 : 0) << rx;
-        EXPECT_EQ(s.lineLockPhase, read ? 3 : 0) << rx;
-        EXPECT_EQ(s.videoFreezeStatus, read ? 1 : 0) << rx;
+        EXPECT_EQ(s.protocol, 11) << rx;
+        EXPECT_EQ(s.videoType, 2) << rx;
+        EXPECT_EQ(s.lineLockPhase, 3) << rx;
+        EXPECT_EQ(s.videoFreezeStatus, 1) << rx;
+
+        // Absent, or outside their tables: used as 0 and not written.
+        MemorySettingsStore bare;
+        bare.values["Setup/RxType"] = rx;
+        bare.values["Setup/Comm. Protocol"] = 40;
+        ConsoleSettings fresh;
+        LoadSettings(bare, fresh, names);
+        EXPECT_EQ(fresh.protocol, 0) << rx;
+        EXPECT_EQ(std::get<int>(bare.values["Setup/Comm. Protocol"]), 40) << rx;
+        for (const char* key : {"Setup/Video Type", "Setup/LL Phase", "Setup/Video Freeze Status"})
+            EXPECT_EQ(bare.values.count(key), 0u) << rx << " " << key;
     }
-    // Absent ones are used as 0 and not written.
-    {
-        MemorySettingsStore store;
-        ConsoleSettings s;
-        PresetNameTable names;
-        LoadSettings(store, s, names);
-        EXPECT_EQ(store.values.count("Setup/Comm. Protocol"), 0u);
-        EXPECT_EQ(s.protocol, 0);
-    }
-    // A stored protocol outside the list is not used.
+}
+
+TEST(LoadSettings, NtcipCommunityIsReadWithItsDefaultAndNeverWritten)
+{
     MemorySettingsStore store;
-    store.values["Setup/Comm. Protocol"] = 40;
     ConsoleSettings s;
     PresetNameTable names;
     LoadSettings(store, s, names);
-    EXPECT_EQ(s.protocol, 0);
+    EXPECT_EQ(s.ntcipCommunity, "public");
+    EXPECT_EQ(store.values.count("Setup/NTCIP Community"), 0u);
+    store.values["Setup/NTCIP Community"] = std::string("tunnel");
+    LoadSettings(store, s, names);
+    EXPECT_EQ(s.ntcipCommunity, "tunnel");
 }
 
 TEST(LoadSettings, TourEntriesAndPresetNames)

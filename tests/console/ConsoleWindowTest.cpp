@@ -1,6 +1,7 @@
 #include "ConsoleControlIds.h"
 #include "ConsoleTimerIds.h"
 #include "Lamp.h"
+#include "PTControl.h"
 #include "PictureButton.h"
 #include "PortNames.h"
 #include "SerialPort.h"
@@ -349,6 +350,7 @@ TEST(ConsoleWindow, SetupOkWritesBackAndAppliesTheNewTypes)
     ConsoleSettings s = Types(5, 3);
     s.panSpeed = 9;
     TestConsole t(s);
+    t.line.presentPorts = {"/dev/ttyS0", "/dev/ttyUSB0"};
     t.clock.Advance(3000);
     t.line.Inject({0x06});
     // OK without touching the port: no reopening, both speeds back to 15.
@@ -358,12 +360,7 @@ TEST(ConsoleWindow, SetupOkWritesBackAndAppliesTheNewTypes)
     });
     Click(t, CameraSetup);
     ASSERT_EQ(t.modal.titles, std::vector<std::string>{"Setup"});
-    // The port list is this machine's: with no port, or the stored one first,
-    // nothing changed and the line stays open as it was.
-    const auto ports = SerialPort::ListPresentPorts();
-    if (ports.empty() || ports.front().name == PortDeviceName(1, "")) {
-        EXPECT_EQ(t.line.openCount, 1);
-    }
+    EXPECT_EQ(t.line.openCount, 1);
     EXPECT_EQ(t.store.GetInt("Setup", "PSpeed", -1), 15);
     EXPECT_EQ(t.store.GetInt("Setup", "TSpeed", -1), 15);
     EXPECT_EQ(t.console->settings().panSpeed, 15);
@@ -380,4 +377,92 @@ TEST(ConsoleWindow, SetupOkWritesBackAndAppliesTheNewTypes)
     t.console->show();
     EXPECT_TRUE(t.console->control(ReceiverStatus)->isVisible());
     EXPECT_TRUE(t.console->control(ColorBalance)->isEnabled());
+}
+
+// A pad picture number beyond the list is the operator's: it stays stored,
+// the pad shows no picture and Setup opens with "None".
+TEST(ConsoleWindow, StoredPadPictureBeyondTheListStaysAndShowsNone)
+{
+    MemorySettingsStore store;
+    store.values["Setup/PTImage"] = 9;
+    store.values["TourSetup/DwellTime"] = 0;
+    ConsoleSettings loaded;
+    PresetNameTable names;
+    LoadSettings(store, loaded, names);
+    TestConsole t(loaded);
+    t.store.values = store.values;
+    t.console->show();
+    auto* pad = t.console->findChild<PTControl*>(QStringLiteral("PTControl"));
+    ASSERT_NE(pad, nullptr);
+    EXPECT_EQ(pad->picture(), 0);
+    EXPECT_EQ(pad->grab().toImage().pixelColor(pad->width() / 2 + 20, pad->height() / 2 + 20), QColor(180, 180, 180))
+        << "the plain grey field";
+    std::string shown;
+    t.modal.steps.push_back([&](QDialog& d) {
+        shown = d.findChild<QComboBox*>(QStringLiteral("PanTiltBackground"))->currentText().toStdString();
+        return QDialog::Rejected;
+    });
+    Click(t, CameraSetup);
+    EXPECT_EQ(shown, "None");
+    EXPECT_EQ(t.store.GetInt("Setup", "PTImage", -1), 9);
+    EXPECT_EQ(t.store.GetInt("TourSetup", "DwellTime", -1), 0);
+}
+
+// An LCU address taken in Setup becomes the camera address only when the
+// address field can show it; otherwise the console keeps its address and
+// says so, rather than sending everything to the broadcast address.
+TEST(ConsoleWindow, AddressFromSetupBeyondTheFieldIsRefused)
+{
+    for (auto [typed, kept] : {std::pair{"300", 1}, std::pair{"7", 7}}) {
+        TestConsole t(Types(6, 3, 0));
+        t.console->show();
+        t.clock.Advance(3000);
+        t.line.Inject({0x06});
+        t.modal.steps.push_back([typed = typed](QDialog& d) {
+            auto* box = d.findChild<QLineEdit*>(QStringLiteral("LcuAddress"));
+            box->clear();
+            QTest::keyClicks(box, QString::fromLatin1(typed));
+            QTest::mouseClick(d.findChild<QAbstractButton*>(QStringLiteral("LcuAddressSet")), Qt::LeftButton);
+            return QDialog::Rejected;
+        });
+        Click(t, CameraSetup);
+        EXPECT_EQ(static_cast<QSpinBox*>(t.console->control(CameraAddress))->value(), kept) << typed;
+        EXPECT_EQ(t.console->link().cameraAddress(), kept) << typed;
+        if (kept == 1) {
+            ASSERT_FALSE(t.prompter.shown.empty());
+            EXPECT_EQ(t.prompter.shown.back().text, "Camera address 300 is out of range (1-255);\naddress 1 is kept.");
+        }
+        t.clock.Advance(1000);
+        t.line.Inject({0x06});
+        t.line.written.clear();
+        Click(t, Reset);
+        ASSERT_EQ(t.line.written.size(), 1u) << typed;
+        EXPECT_EQ(Text(t.line.written[0]), "rs");
+        EXPECT_EQ(t.line.written[0][1], kept) << "never the broadcast address";
+    }
+}
+
+// Setup's port list is the line's: choosing another port reopens the line
+// on it, choosing none leaves the line as it is.
+TEST(ConsoleWindow, SetupReopensTheLineOnlyForAnotherPort)
+{
+    for (auto [ports, choose, opens, device] :
+         {std::tuple{std::vector<std::string>{}, -1, 1, PortDeviceName(1, "")},
+          std::tuple{std::vector<std::string>{"/dev/ttyS0", "/dev/ttyUSB0"}, 0, 1, PortDeviceName(1, "")},
+          std::tuple{std::vector<std::string>{"/dev/ttyS0", "/dev/ttyUSB0"}, 1, 2, std::string("/dev/ttyUSB0")}}) {
+        TestConsole t(Types(5, 3));
+        t.line.presentPorts = ports;
+        t.clock.Advance(3000);
+        t.line.Inject({0x06});
+        t.modal.steps.push_back([choose = choose](QDialog& d) {
+            auto* list = d.findChild<QComboBox*>(QStringLiteral("Port"));
+            if (choose >= 0)
+                list->setCurrentIndex(choose);
+            d.accept();
+            return d.result();
+        });
+        Click(t, CameraSetup);
+        EXPECT_EQ(t.line.openCount, opens) << choose;
+        EXPECT_EQ(t.line.opened.device, device) << choose;
+    }
 }

@@ -1,4 +1,5 @@
 // The real SerialPort on a pseudo-terminal against a simulated receiver.
+#include "CommThread.h"
 #include "PtyHost.h"
 #include "ScriptedPrompter.h"
 #include "SerialPort.h"
@@ -7,8 +8,10 @@
 #include "WaitFor.h"
 
 #include <QCoreApplication>
+#include <QSerialPort>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <sys/ioctl.h>
 #include <mutex>
 #include <vector>
 
@@ -144,13 +147,54 @@ TEST(SerialPort, PortErrorText)
     EXPECT_EQ(FormatPortError("ReadFile()", std::string(500, 'x'), "COM1").size(), 199u);
 }
 
-TEST(SerialPort, PresentPortsAreListedInAStableOrder)
+TEST(SerialPort, PresentPortsAreOrderedByStemThenNumber)
 {
-    const auto first = SerialPort::ListPresentPorts();
-    const auto second = SerialPort::ListPresentPorts();
-    ASSERT_EQ(first.size(), second.size());
-    for (size_t i = 0; i < first.size(); ++i)
-        EXPECT_EQ(first[i].name, second[i].name);
+    std::vector<PresentPort> ports;
+    for (const char* name : {"/dev/ttyUSB0", "COM10", "/dev/ttyS10", "COM2", "/dev/ttyS2", "/dev/ttyACM1", "/dev/ttyS"})
+        ports.push_back(PresentPort{name, ""});
+    SortPresentPorts(ports);
+    std::vector<std::string> names;
+    for (const PresentPort& p : ports)
+        names.push_back(p.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"/dev/ttyACM1", "/dev/ttyS", "/dev/ttyS2", "/dev/ttyS10", "/dev/ttyUSB0",
+                                               "COM2", "COM10"}));
+    // The machine's own list comes in that order.
+    const auto present = SerialPort::ListPresentPorts();
+    auto sorted = present;
+    SortPresentPorts(sorted);
+    ASSERT_EQ(sorted.size(), present.size());
+    for (size_t i = 0; i < present.size(); ++i)
+        EXPECT_EQ(present[i].name, sorted[i].name);
+}
+
+// Input still unread when a frame is written belongs to an earlier exchange
+// and is discarded; the answer to the frame comes through.
+TEST_F(PtyFixture, UnreadInputIsPurgedBeforeAWrite)
+{
+    QSerialPort serial;
+    serial.setPortName(QString::fromStdString(host.path()));
+    ASSERT_TRUE(serial.open(QIODevice::ReadWrite));
+    serial.clear(QSerialPort::AllDirections);
+    // Noise from the device reaches the terminal; no event loop runs, so
+    // nothing reads it.
+    const Bytes noise = {0x02, 0x01, 'L', '0', 0x85};
+    host.WithDevice([&](SimulatedReceiver& d) { d.InjectNoise(noise); });
+    const int fd = static_cast<int>(serial.handle());
+    int waiting = 0;
+    for (int i = 0; i < 5000 && !(::ioctl(fd, FIONREAD, &waiting) == 0 && waiting == int(noise.size())); ++i)
+        QThread::msleep(1); // no event loop: the port must not read it
+    ASSERT_EQ(waiting, int(noise.size()));
+
+    ASSERT_TRUE(WriteFrame(serial, QByteArray(reinterpret_cast<const char*>(kPstsF8.data()), kPstsF8.size())));
+    ASSERT_TRUE(serial.waitForBytesWritten(2000));
+    QByteArray received;
+    ASSERT_TRUE(WaitFor([&] {
+        if (serial.waitForReadyRead(10))
+            received += serial.readAll();
+        return !received.isEmpty();
+    }));
+    EXPECT_EQ(received, QByteArray(1, 0x06)) << "only the acknowledgement of the frame";
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"PSTS"}));
 }
 
 // Each write clears the unread input, and replies keep arriving while the

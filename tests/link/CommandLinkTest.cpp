@@ -255,3 +255,33 @@ TEST(CommandLink, RefusedQueuedCommandDoesNotHoldTheLink)
     EXPECT_FALSE(f.host.commError); // no time-out for a command that never left
     EXPECT_TRUE(f.host.timeouts.empty());
 }
+
+// A command queued for broadcast goes to 255 with its own frame, whatever
+// waits before it; a refused broadcast frame leaves the flag to no other.
+TEST(CommandLink, BroadcastMarkTravelsWithItsOwnSlot)
+{
+    LinkFixture f;
+    f.link.SetCameraAddress(7);
+    f.link.queue().Enqueue("P1");
+    f.link.queue().Enqueue("As009", true);
+    f.link.queue().Enqueue("L?");
+    std::vector<uint8_t> addresses;
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(f.link.SendNextQueued());
+        addresses.push_back(f.line.written.back()[1]);
+    }
+    EXPECT_EQ(addresses, (std::vector<uint8_t>{7, 255, 7}));
+    EXPECT_FALSE(f.link.broadcastOnce);
+
+    // Refused (American Dynamics stops at 99): nothing written, and the
+    // next frame goes to the camera, not to 255.
+    f.link.settings().protocol = 1;
+    f.link.SetCameraAddress(120);
+    f.link.queue().Enqueue("As005", true);
+    EXPECT_FALSE(f.link.SendNextQueued());
+    EXPECT_FALSE(f.link.broadcastOnce);
+    f.link.SetCameraAddress(12);
+    f.link.queue().Enqueue("L?");
+    ASSERT_TRUE(f.link.SendNextQueued());
+    EXPECT_EQ(f.line.written.back()[1], 12);
+}

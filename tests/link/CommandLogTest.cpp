@@ -3,7 +3,12 @@
 #include "ConsoleTimerIds.h"
 #include "ManualClock.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 // A recorded line as the recorder writes it, with the stamp in front.
@@ -58,6 +63,14 @@ TEST(CommandLog, RefusesWhatCannotBePlayed)
         {"no checksum at all", Line(" F8 01 PSTS", 60), true},
         {"a token that is not hex", Line(" F8 01 dPGate north 80", 60), false},
         {"command beyond 98 bytes", Line(Recorded(std::string(99, 'A')), 60), false},
+        // Hex bytes on and on, none the checksum: refused once past 98 bytes,
+        // not shown whole in a checksum message.
+        {"hex bytes beyond 98", [] {
+             std::string form = " F8 01 P";
+             for (int i = 0; i < 5000; ++i)
+                 form += " 00";
+             return Line(form, 60);
+         }(), false},
         {"delay beyond 32 bits", Line(" F8 01 PSTS 85", 0) .substr(0, 40) + "Tick: 99999999999\n", false},
     };
     for (const Case& c : cases) {
@@ -70,6 +83,15 @@ TEST(CommandLog, RefusesWhatCannotBePlayed)
     EXPECT_EQ(bad.checksumMessage, "Send command:\n  F8 01 PSTS 86\t\t\n\nChecksum is not correct!\n");
     // 98 bytes still fit.
     EXPECT_TRUE(ParseCommandLog(Line(Recorded(std::string(98, 'A')), 60)).ok);
+}
+
+TEST(CommandLog, ChecksumMessageShowsABoundedPartOfTheLine)
+{
+    const CommandLogParse p = ParseCommandLog(Line(" F8 01 PSTS" + std::string(100000, ' ') + "86", 60));
+    EXPECT_FALSE(p.ok);
+    ASSERT_FALSE(p.checksumMessage.empty());
+    EXPECT_LT(p.checksumMessage.size(), 500u);
+    EXPECT_EQ(p.checksumMessage.rfind("Send command:\n  F8 01 PSTS", 0), 0u);
 }
 
 TEST(CommandLog, HandWrittenFilesNeverReadPastTheirEnd)
@@ -103,13 +125,27 @@ namespace {
 struct Host : PlaybackHost {
     void PlaybackSetAddress(int a) override { address = a; }
     void PlaybackSend(std::string_view text) override { sent.emplace_back(clock.TickCount(), std::string(text)); }
-    void PlaybackNoAck() override { ++noAck; }
-    void PlaybackFinished() override { ++finished; }
+    void PlaybackHalt(std::string_view text) override
+    {
+        sent.emplace_back(clock.TickCount(), std::string(text));
+        events.push_back("halt " + std::string(text) + " to " + std::to_string(address));
+    }
+    void PlaybackNoAck() override
+    {
+        ++noAck;
+        events.emplace_back("no ack");
+    }
+    void PlaybackFinished() override
+    {
+        ++finished;
+        events.emplace_back("finished");
+    }
     explicit Host(ManualClock& c) : clock(c) {}
     ManualClock& clock;
     int address = 0;
     int noAck = 0, finished = 0;
     std::vector<std::pair<uint32_t, std::string>> sent;
+    std::vector<std::string> events;
 };
 
 struct Player : TimerHandler {
@@ -153,10 +189,11 @@ TEST(CommandLogPlayer, PlaysWithTheRecordedDelaysAndFinishesOnTheLastAck)
     Player p;
     ASSERT_TRUE(p.player.Start(Records({{1, "PLTU", 60}, {2, "PSTS", 0}, {1, "ZI", 200}})));
     p.RunAcknowledging(500);
-    ASSERT_EQ(p.host.sent.size(), 3u);
+    ASSERT_EQ(p.host.sent.size(), 4u);
     EXPECT_EQ(p.host.sent[0], (std::pair<uint32_t, std::string>{0, "PLTU"}));
     EXPECT_EQ(p.host.sent[1], (std::pair<uint32_t, std::string>{1, "PSTS"})); // a delay of 0 plays after 1 ms
     EXPECT_EQ(p.host.sent[2], (std::pair<uint32_t, std::string>{201, "ZI"}));
+    EXPECT_EQ(p.host.sent[3], (std::pair<uint32_t, std::string>{211, "ZS"})) << "halted on the last acknowledgement";
     EXPECT_EQ(p.host.finished, 1);
     EXPECT_EQ(p.host.noAck, 0);
     EXPECT_FALSE(p.player.active());
@@ -171,7 +208,8 @@ TEST(CommandLogPlayer, AMissingAcknowledgementStopsPlayback)
     p.clock.Advance(1);
     EXPECT_EQ(p.host.noAck, 1);
     p.clock.Advance(1000);
-    EXPECT_EQ(p.host.sent.size(), 1u) << "nothing more is played";
+    ASSERT_EQ(p.host.sent.size(), 2u) << "nothing more is played";
+    EXPECT_EQ(p.host.sent[1].second, "PSTS") << "only the halt";
     // The last command is checked too.
     Player last;
     last.player.Start(Records({{1, "ZI", 0}}));
@@ -194,7 +232,80 @@ TEST(CommandLogPlayer, PauseHaltsAndResumeWaitsOutTheRest)
     EXPECT_EQ(p.host.sent.back().second, "PLTU") << "the paused command again";
     const uint32_t resumed = p.clock.TickCount();
     p.RunAcknowledging(800);
-    ASSERT_EQ(p.host.sent.size(), 4u);
+    ASSERT_EQ(p.host.sent.size(), 5u);
     EXPECT_EQ(p.host.sent[3].second, "ZI");
+    EXPECT_EQ(p.host.sent[4].second, "ZS");
     EXPECT_NEAR(static_cast<double>(p.host.sent[3].first - resumed), 700.0, 2.0);
+}
+
+// The end of the log and a missing acknowledgement both stop as Stop does:
+// the current record's motion is halted at the record's address.
+TEST(CommandLogPlayer, BothEndsHaltTheCamera)
+{
+    struct Case {
+        std::vector<PlaybackRecord> records;
+        bool acknowledging;
+        std::vector<std::string> events;
+    } cases[] = {
+        {Records({{1, "ZI", 0}, {3, "PRTS", 60}}), true, {"finished", "halt PSTS to 3"}},
+        {Records({{1, "cZ2", 0}}), true, {"finished", "halt ZS to 1"}},
+        {Records({{1, "L?", 0}}), true, {"finished"}}, // nothing to halt
+        {Records({{4, "PLTU", 60}, {1, "PSTS", 60}}), false, {"no ack", "halt PSTS to 4"}},
+    };
+    for (Case& c : cases) {
+        Player p;
+        const std::string first = c.records.front().text;
+        ASSERT_TRUE(p.player.Start(std::move(c.records)));
+        if (c.acknowledging)
+            p.RunAcknowledging(500);
+        else
+            p.clock.Advance(500);
+        EXPECT_EQ(p.host.events, c.events) << first;
+        EXPECT_FALSE(p.player.active()) << first;
+        p.player.Stop(); // the console's Stop afterwards sends nothing more
+        EXPECT_EQ(p.host.events, c.events) << first;
+    }
+}
+
+namespace {
+struct TempFolder {
+    TempFolder() : path(std::filesystem::temp_directory_path() / ("pivora-log-" + std::to_string(::getpid())))
+    {
+        std::filesystem::create_directories(path);
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::filesystem::path path;
+};
+} // namespace
+
+// Log files are read whole up to the cap, whatever they are; a folder or a
+// missing file cannot be opened.
+TEST(CommandLog, ReadingALogFileKeepsToTheCap)
+{
+    TempFolder folder;
+    const std::string file = (folder.path / "log.txt").string();
+    std::ofstream(file) << std::string(1000, 'x');
+    std::string contents;
+    EXPECT_EQ(ReadCommandLogFile(file, contents, 1000), CommandLogRead::Ok);
+    EXPECT_EQ(contents.size(), 1000u);
+    EXPECT_EQ(ReadCommandLogFile(file, contents, 999), CommandLogRead::TooLarge);
+    EXPECT_TRUE(contents.empty());
+    EXPECT_EQ(ReadCommandLogFile(folder.path.string(), contents), CommandLogRead::CannotOpen);
+    EXPECT_EQ(ReadCommandLogFile((folder.path / "missing.txt").string(), contents), CommandLogRead::CannotOpen);
+    EXPECT_EQ(ReadCommandLogFile("", contents), CommandLogRead::CannotOpen);
+
+    // A device and a FIFO report no size; the cap holds all the same.
+    EXPECT_EQ(ReadCommandLogFile("/dev/zero", contents, 1 << 16), CommandLogRead::TooLarge);
+    const std::string fifo = (folder.path / "fifo.txt").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&] {
+        std::ofstream out(fifo, std::ios::binary);
+        out << std::string(5000, 'y');
+    });
+    EXPECT_EQ(ReadCommandLogFile(fifo, contents, 4096), CommandLogRead::TooLarge);
+    writer.join();
 }

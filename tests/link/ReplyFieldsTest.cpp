@@ -45,7 +45,9 @@ TEST(ReplyFields, AddressReplies)
         {Reply(0xF8, "A999"), 9, 999},
         {Reply(0x02, "A12345"), 4, 12345},
         {Reply(0x02, "A1234"), 4, std::nullopt}, // Philips wants five digits
-        {Reply(0x02, "A0:1"), 0, std::nullopt},
+        {Reply(0x02, "A0:1"), 0, 101}, // each digit its low four bits
+        {Reply(0xF8, "A?00"), 3, 1500},
+        {Reply(0x02, "A1:000"), 4, 20000},
         {Reply(0x02, "B001"), 0, std::nullopt},
         {{0x02, 0x01, 'A'}, 0, std::nullopt},
         {{}, 0, std::nullopt},
@@ -168,5 +170,22 @@ TEST(ReplyFields, BinaryStatusBits)
             EXPECT_EQ(s->manualFocus, c.expected->manualFocus);
             EXPECT_EQ(s->cameraPower, c.expected->cameraPower);
         }
+    }
+}
+
+TEST(ReplyFields, PresetNameKeepsOnlyPrintableCharacters)
+{
+    struct Case {
+        std::string text;
+        std::optional<std::string> name;
+    } cases[] = {
+        {"dS\x10Gate", "Gate" + std::string(20, ' ')},
+        {std::string("dS\x10G\x01" "ate\x7Fway\x1B\xE9", 14), "Gateway" + std::string(17, ' ')},
+        {"dS\x10" + std::string(30, 'x'), std::string(24, 'x')},
+        {"dS", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const Bytes frame = Reply(0xF8, c.text);
+        EXPECT_EQ(DecodePresetName(frame.data(), frame.size()), c.name);
     }
 }

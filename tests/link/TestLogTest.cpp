@@ -127,7 +127,7 @@ TEST_F(TestLogTest, FileErrorsLoseTheLineOnly)
     EXPECT_TRUE(fs::is_directory(dir));
 }
 
-TEST_F(TestLogTest, AppendsKeepTheFileAndAreCompleteAtOnceUntilDeleted)
+TEST_F(TestLogTest, AppendsKeepTheFileAndAreCompleteAtOnceUntilEmptied)
 {
     {
         std::ofstream(file) << "earlier run\n";
@@ -143,6 +143,22 @@ TEST_F(TestLogTest, AppendsKeepTheFileAndAreCompleteAtOnceUntilDeleted)
     }
 
     log.DeleteLogFile();
-    EXPECT_FALSE(fs::exists(file));
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(fs::file_size(file), 0u);
+    fs::remove(file);
     EXPECT_NO_THROW(log.DeleteLogFile());
+    EXPECT_FALSE(fs::exists(file));
+}
+
+// Recording empties the file it will write and touches nothing else: a
+// folder of that name, with what is in it, stays.
+TEST_F(TestLogTest, OnlyARegularFileIsEmptied)
+{
+    const fs::path folder = dir / "logs.txt";
+    fs::create_directory(folder);
+    std::ofstream(folder / "inside.txt") << "kept\n";
+    log.SetFileName(folder.string());
+    log.DeleteLogFile();
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(Read((folder / "inside.txt").string()), "kept\n");
 }

@@ -25,6 +25,7 @@ public:
         return open_;
     }
     bool IsOpen() const override { return open_; }
+    std::vector<std::string> PresentPorts() const override { return presentPorts; }
     void WriteToPort(const uint8_t* bytes, size_t length) override { written.emplace_back(bytes, bytes + length); }
 
     void Inject(const Bytes& bytes)
@@ -35,6 +36,7 @@ public:
     }
 
     bool openSucceeds = true;
+    std::vector<std::string> presentPorts;
     int openCount = 0;
     bool monitoring = false;
     LineParameters opened;

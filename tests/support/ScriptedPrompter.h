@@ -41,9 +41,10 @@ public:
         texts.pop_front();
         return true;
     }
-    std::string ChooseFile(const std::string& caption, const std::string&, bool) override
+    std::string ChooseFile(const std::string& caption, const std::string&, FileChoice choice) override
     {
         shown.push_back(Shown{"", caption, MessageButtons::OkCancel, MessageIcon::None});
+        fileChoices.push_back(choice);
         if (files.empty())
             return {};
         std::string f = files.front();
@@ -75,4 +76,5 @@ public:
     std::deque<std::string> texts;
     std::deque<std::string> files;
     std::vector<Shown> shown;
+    std::vector<FileChoice> fileChoices;
 };
