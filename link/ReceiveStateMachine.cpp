@@ -30,6 +30,14 @@ ReceiveStateMachine::Event ReceiveStateMachine::Finish()
     return Event::Frame;
 }
 
+ReceiveStateMachine::Event ReceiveStateMachine::Feed(uint8_t byte, bool asciiReplyExpected, int mode, uint32_t tick)
+{
+    if (count_ > 0 && tick - lastTick_ >= kQuietGapMs)
+        Reset();
+    lastTick_ = tick;
+    return Feed(byte, asciiReplyExpected, mode);
+}
+
 ReceiveStateMachine::Event ReceiveStateMachine::Feed(uint8_t byte, bool asciiReplyExpected, int mode)
 {
     frameLength_ = 0;
@@ -55,6 +63,10 @@ ReceiveStateMachine::Event ReceiveStateMachine::Feed(uint8_t byte, bool asciiRep
     if (byte == 0x06 && count_ == 0)
         return Event::Ack;
 
+    // A start byte where the checksum would stand cannot be one: the open
+    // frame was noise, and a new one starts here.
+    if (mode != 0 && byte == 0xF8 && inFrame_ && count_ >= 4)
+        Reset();
     if (count_ == 0) {
         inFrame_ = inHashFrame_ = false;
         if (mode != 0 && byte == 0xF8)
