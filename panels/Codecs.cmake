@@ -17,5 +17,5 @@ add_library(pivora_panel_codecs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/WipeCodec.cpp
 )
 target_include_directories(pivora_panel_codecs PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(pivora_panel_codecs PUBLIC pivora_link)
+target_link_libraries(pivora_panel_codecs PUBLIC pivora_link pivora_files)
 
