@@ -82,7 +82,8 @@ void LoadSettings(SettingsStore& store, ConsoleSettings& s, PresetNameTable& pre
         s.*k.field = InRange(value, k) ? value : 0;
     }
 
-    s.dwellTime = ReadOrDefault(store, kTourSetup, IntKey{"DwellTime", nullptr, 5, 1, INT_MAX});
+    // The running tour waits dwell time * 1000 ms: larger values count as missing.
+    s.dwellTime = ReadOrDefault(store, kTourSetup, IntKey{"DwellTime", nullptr, 5, 1, INT_MAX / 1000});
     for (int i = 0; i < 10; ++i) {
         char key[16];
         std::snprintf(key, sizeof key, "Tour%d", i + 1);
