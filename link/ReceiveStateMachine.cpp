@@ -22,6 +22,12 @@ bool ReceiveStateMachine::Store(uint8_t byte)
     return true;
 }
 
+void ReceiveStateMachine::QuietGap()
+{
+    if (count_ > 0)
+        Reset();
+}
+
 ReceiveStateMachine::Event ReceiveStateMachine::Finish()
 {
     frameLength_ = count_;
@@ -32,8 +38,8 @@ ReceiveStateMachine::Event ReceiveStateMachine::Finish()
 
 ReceiveStateMachine::Event ReceiveStateMachine::Feed(uint8_t byte, bool asciiReplyExpected, int mode, uint32_t tick)
 {
-    if (count_ > 0 && tick - lastTick_ >= kQuietGapMs)
-        Reset();
+    if (tick - lastTick_ >= kQuietGapMs)
+        QuietGap();
     lastTick_ = tick;
     return Feed(byte, asciiReplyExpected, mode);
 }

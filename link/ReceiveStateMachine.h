@@ -9,7 +9,8 @@
 // Noise on the line can open a frame that never ends properly; it would
 // swallow the next good reply. The machine therefore starts afresh
 //   - when a byte comes after a quiet gap of kQuietGapMs or more while a
-//     frame is open (a camera sends its reply in one go), and
+//     frame is open (a camera sends its reply in one go; the port measures
+//     the gap as the bytes arrive and says so with QuietGap), and
 //   - in the 0xF8 mode, when a 0xF8 comes where it would end the frame: a
 //     checksum is 0x80 to 0x8F, so that byte starts the next frame.
 class ReceiveStateMachine {
@@ -25,6 +26,9 @@ public:
     // The same, for a byte that arrived at tick: an open frame that has
     // heard nothing for kQuietGapMs is dropped first.
     Event Feed(uint8_t byte, bool asciiReplyExpected, int mode, uint32_t tick);
+    // The line was quiet for kQuietGapMs (the port measures it as the bytes
+    // arrive): an open frame is dropped.
+    void QuietGap();
 
     // The frame just completed (valid after Event::Frame until the next Feed).
     const uint8_t* frame() const { return buffer_; }

@@ -4,6 +4,7 @@
 
 #include <QSerialPort>
 #include <QTimer>
+#include <poll.h>
 
 // Lives in the comm thread; every use of the QSerialPort happens here.
 class CommWorker : public LineWorker {
@@ -68,30 +69,65 @@ private:
     void Drain()
     {
         const QByteArray bytes = port_.readAll();
-        if (!thread_.Delivering())
-            return;
         for (char c : bytes)
-            emit thread_.RxByte(static_cast<unsigned char>(c));
+            thread_.Deliver(static_cast<uint8_t>(c));
     }
 
     void OnError(QSerialPort::SerialPortError e)
     {
+        if (lost_)
+            return;
         switch (e) {
         case QSerialPort::ReadError:
-            emit thread_.PortError(QStringLiteral("ReadFile()"), port_.errorString());
+        case QSerialPort::WriteError: {
+            // A terminal whose far end closed, or an adapter pulled out,
+            // reads as an error without end: that is the device gone. The
+            // system may mark the line hung up a moment after the first
+            // failed read, so look again before calling it a plain error.
+            const QString operation = QString::fromLatin1(e == QSerialPort::ReadError ? "ReadFile()" : "WriteFile()");
+            const QString text = port_.errorString();
+            port_.clearError();
+            if (HungUp()) {
+                Lose(text);
+                break;
+            }
+            QTimer::singleShot(kHangUpSettleMs, this, [this, operation, text] {
+                if (lost_)
+                    return;
+                if (HungUp())
+                    Lose(text);
+                else
+                    emit thread_.PortError(operation, text);
+            });
             break;
-        case QSerialPort::WriteError:
-            emit thread_.PortError(QStringLiteral("WriteFile()"), port_.errorString());
-            break;
+        }
         case QSerialPort::ResourceError:
-            // The device went away: say so once and stop using it.
-            emit thread_.PortError(QStringLiteral("ReadFile()"), port_.errorString());
-            ctsPoll_.stop();
-            port_.close();
+            Lose(port_.errorString());
             break;
         default:
             break;
         }
+    }
+
+    bool HungUp()
+    {
+#ifdef Q_OS_UNIX
+        pollfd p{static_cast<int>(port_.handle()), POLLIN, 0};
+        return p.fd < 0 || (::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)));
+#else
+        return false;
+#endif
+    }
+
+    // The device went away: say so once, close it and end the thread, so
+    // that the console knows the port is closed and can open it again.
+    void Lose(const QString& text)
+    {
+        lost_ = true;
+        ctsPoll_.stop();
+        port_.close();
+        emit thread_.Lost(text);
+        thread_.quit();
     }
 
     bool Cts(bool* available)
@@ -118,7 +154,9 @@ private:
 
     CommThread& thread_;
     QSerialPort& port_;
+    static constexpr int kHangUpSettleMs = 100;
     QTimer ctsPoll_;
+    bool lost_ = false;
     bool lastCts_ = false;
     bool ctsAvailable_ = false;
 };
@@ -146,10 +184,10 @@ void CommThread::run()
             opened_.set_value(false);
             return;
         }
-        worker_ = &worker;
+        SetWorker(&worker);
         opened_.set_value(true);
         exec();
-        worker_ = nullptr;
+        SetWorker(nullptr);
         return;
     }
     QSerialPort port;
@@ -160,45 +198,64 @@ void CommThread::run()
     }
     CommWorker worker(*this, port);
     worker.Configure(parameters_);
-    worker_ = &worker;
+    SetWorker(&worker);
     opened_.set_value(true);
     exec();
-    worker_ = nullptr;
+    SetWorker(nullptr);
     port.close();
+}
+
+void CommThread::Deliver(uint8_t byte)
+{
+    if (!delivering_)
+        return;
+    if (lastByte_.isValid() && lastByte_.elapsed() >= kQuietGapMs)
+        emit QuietGap();
+    lastByte_.start();
+    emit RxByte(byte);
+}
+
+void CommThread::SetWorker(LineWorker* worker)
+{
+    QMutexLocker lock(&workerLock_);
+    worker_ = worker;
+}
+
+template <class F> void CommThread::Post(F f)
+{
+    QMutexLocker lock(&workerLock_);
+    if (LineWorker* w = worker_)
+        QMetaObject::invokeMethod(w, [w, f] { f(*w); }, Qt::QueuedConnection);
 }
 
 void CommThread::Write(const QByteArray& frame)
 {
-    if (LineWorker* w = worker_.load())
-        QMetaObject::invokeMethod(w, [w, frame] { w->Write(frame); }, Qt::QueuedConnection);
+    Post([frame](LineWorker& w) { w.Write(frame); });
 }
 
 void CommThread::BeginDelivery()
 {
-    if (LineWorker* w = worker_.load())
-        QMetaObject::invokeMethod(
-            w,
-            [this, w] {
-                w->Purge();
-                delivering_ = true;
-            },
-            Qt::QueuedConnection);
+    Post([this](LineWorker& w) {
+        w.Purge();
+        delivering_ = true;
+    });
 }
 
 void CommThread::Shutdown()
 {
-    if (!isRunning())
-        return;
-    // Queued behind any frames still waiting, so those are written first.
-    if (LineWorker* w = worker_.load())
-        QMetaObject::invokeMethod(
-            w,
-            [this, w] {
-                w->Flush();
-                quit();
-            },
-            Qt::QueuedConnection);
-    else
-        quit();
+    if (isRunning()) {
+        QMutexLocker lock(&workerLock_);
+        // Queued behind any frames still waiting, so those are written first.
+        if (LineWorker* w = worker_)
+            QMetaObject::invokeMethod(
+                w,
+                [this, w] {
+                    w->Flush();
+                    quit();
+                },
+                Qt::QueuedConnection);
+        else
+            quit();
+    }
     wait();
 }

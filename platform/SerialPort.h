@@ -2,6 +2,7 @@
 #include "Line.h"
 
 #include <QObject>
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,7 +17,9 @@ struct PresentPort {
 
 // The console's one serial port. Frames handed to WriteToPort are written
 // whole and in order by CommThread; every received byte reaches the owner
-// as one CommRxByte on the UI thread, in arrival order.
+// as one CommRxByte on the UI thread, in arrival order. When the device goes
+// away the port says so once, closes (CommLost) and watches for the device
+// to come back, opening it again by itself (CommReopened).
 class SerialPort : public QObject, public SerialLine {
     Q_OBJECT
 public:
@@ -37,8 +40,13 @@ public:
 
     const LineParameters& parameters() const { return parameters_; }
 
+    // How often a lost device is looked for.
+    static constexpr int kReturnWatchMs = 1000;
+
 private:
     void Close();
+    void OnLost(const QString& systemText);
+    void WatchForReturn();
 
     Prompter& prompter_;
     LineOwner* owner_ = nullptr;
@@ -46,6 +54,7 @@ private:
     std::unique_ptr<CommThread> thread_;
     unsigned generation_ = 0;
     bool reporting_ = false;
+    QTimer returnWatch_;
 };
 
 // "WARNING:  %s Failed with the following error: \n%s\nPort: %s\n", at most 200 characters.

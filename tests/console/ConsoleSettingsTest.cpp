@@ -57,6 +57,10 @@ TEST(LoadSettings, StoredValuesOutsideTheirTablesCountAsAbsent)
         {"Setup/PTImage", 40, 7, &ConsoleSettings::padPicture}, {"Setup/PTImage", 0, 0, &ConsoleSettings::padPicture},
         {"Setup/PTType", 3, 1, &ConsoleSettings::panTiltType},  {"Setup/Baud", 8, 8, &ConsoleSettings::baudIndex},
         {"Setup/Mode", 0, 0, &ConsoleSettings::mode},
+        // The tour waits dwell * 1000 ms: a dwell whose milliseconds overflow is missing.
+        {"TourSetup/DwellTime", 2147483, 2147483, &ConsoleSettings::dwellTime},
+        {"TourSetup/DwellTime", 2147484, 5, &ConsoleSettings::dwellTime},
+        {"TourSetup/DwellTime", 0, 5, &ConsoleSettings::dwellTime},
     };
     for (const Case& c : cases) {
         MemorySettingsStore store;

@@ -34,6 +34,15 @@ public:
                 owner_->CommRxByte(b);
     }
 
+    // The device goes away, as the real port reports it.
+    void Lose()
+    {
+        open_ = false;
+        monitoring = false;
+        if (owner_)
+            owner_->CommLost();
+    }
+
     bool openSucceeds = true;
     int openCount = 0;
     bool monitoring = false;
