@@ -5,6 +5,7 @@
 #include <QSerialPort>
 #include <QTimer>
 #include <poll.h>
+#include <string>
 
 // Lives in the comm thread; every use of the QSerialPort happens here.
 class CommWorker : public LineWorker {
@@ -178,6 +179,12 @@ bool CommThread::WaitOpened()
 
 void CommThread::run()
 {
+    RunLine();
+    ended_.store(true, std::memory_order_release);
+}
+
+void CommThread::RunLine()
+{
     if (const std::optional<NetEndpoint> endpoint = ParseNetDevice(parameters_.device)) {
         NetWorker worker(*this, *endpoint, parameters_);
         if (!worker.Connect(3000)) {
@@ -230,7 +237,11 @@ template <class F> void CommThread::Post(F f)
 
 void CommThread::Write(const QByteArray& frame)
 {
-    Post([frame](LineWorker& w) { w.Write(frame); });
+    // A copy of its own for the thread: nothing shared between the threads
+    // but the hand-over.
+    Post([bytes = std::string(frame.constData(), static_cast<size_t>(frame.size()))](LineWorker& w) {
+        w.Write(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    });
 }
 
 void CommThread::BeginDelivery()
@@ -258,4 +269,5 @@ void CommThread::Shutdown()
             quit();
     }
     wait();
+    (void)ended_.load(std::memory_order_acquire);
 }

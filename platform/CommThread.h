@@ -50,6 +50,9 @@ protected:
     void run() override;
 
 private:
+    void RunLine();
+
+private:
     friend class LineWorker;
     // Runs f on the thread's worker, if the thread still has one.
     template <class F> void Post(F f);
@@ -64,4 +67,7 @@ private:
     LineWorker* worker_ = nullptr;
     std::atomic<bool> delivering_{false};
     QElapsedTimer lastByte_; // the thread's own
+    // Set as run() ends and read after wait(): an ordering the
+    // ThreadSanitizer build can see (Qt's own join is not instrumented).
+    std::atomic<bool> ended_{false};
 };
