@@ -224,15 +224,47 @@ void CommThread::Deliver(uint8_t byte)
 
 void CommThread::SetWorker(LineWorker* worker)
 {
+    if (worker)
+        connect(this, &CommThread::Wake, worker, [this, worker] { RunPending(*worker); }, Qt::QueuedConnection);
     QMutexLocker lock(&workerLock_);
     worker_ = worker;
 }
 
-template <class F> void CommThread::Post(F f)
+// Work for the thread waits in a queue of its own and the thread is only
+// woken: what crosses between the threads is guarded by a lock both sides
+// (and ThreadSanitizer) can see.
+bool CommThread::PostLocked(std::function<void(LineWorker&)> work)
+{
+    if (!worker_)
+        return false;
+    {
+        std::lock_guard<std::mutex> lock(pendingLock_);
+        pending_.push_back(std::move(work));
+    }
+    emit Wake();
+    return true;
+}
+
+void CommThread::Post(std::function<void(LineWorker&)> work)
 {
     QMutexLocker lock(&workerLock_);
-    if (LineWorker* w = worker_)
-        QMetaObject::invokeMethod(w, [w, f] { f(*w); }, Qt::QueuedConnection);
+    PostLocked(std::move(work));
+}
+
+// On the thread: everything posted so far, in order.
+void CommThread::RunPending(LineWorker& worker)
+{
+    for (;;) {
+        std::function<void(LineWorker&)> work;
+        {
+            std::lock_guard<std::mutex> lock(pendingLock_);
+            if (pending_.empty())
+                return;
+            work = std::move(pending_.front());
+            pending_.pop_front();
+        }
+        work(worker);
+    }
 }
 
 void CommThread::Write(const QByteArray& frame)
@@ -257,15 +289,10 @@ void CommThread::Shutdown()
     if (isRunning()) {
         QMutexLocker lock(&workerLock_);
         // Queued behind any frames still waiting, so those are written first.
-        if (LineWorker* w = worker_)
-            QMetaObject::invokeMethod(
-                w,
-                [this, w] {
-                    w->Flush();
-                    quit();
-                },
-                Qt::QueuedConnection);
-        else
+        if (!PostLocked([this](LineWorker& w) {
+                w.Flush();
+                quit();
+            }))
             quit();
     }
     wait();

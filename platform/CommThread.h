@@ -7,6 +7,9 @@
 #include <QMutex>
 #include <QThread>
 #include <atomic>
+#include <deque>
+#include <functional>
+#include <mutex>
 #include <future>
 
 class LineWorker;
@@ -45,6 +48,8 @@ signals:
     void PortError(const QString& operation, const QString& systemText);
     // The device is gone; the thread has closed it and ends.
     void Lost(const QString& systemText);
+    // Work is waiting for the thread (see Post).
+    void Wake();
 
 protected:
     void run() override;
@@ -54,8 +59,10 @@ private:
 
 private:
     friend class LineWorker;
-    // Runs f on the thread's worker, if the thread still has one.
-    template <class F> void Post(F f);
+    // Runs work on the thread's worker, if the thread still has one.
+    void Post(std::function<void(LineWorker&)> work);
+    bool PostLocked(std::function<void(LineWorker&)> work);
+    void RunPending(LineWorker& worker);
     void SetWorker(LineWorker* worker);
 
     LineParameters parameters_;
@@ -65,6 +72,8 @@ private:
     // the UI thread posts to it.
     QMutex workerLock_;
     LineWorker* worker_ = nullptr;
+    std::mutex pendingLock_;
+    std::deque<std::function<void(LineWorker&)>> pending_;
     std::atomic<bool> delivering_{false};
     QElapsedTimer lastByte_; // the thread's own
     // Set as run() ends and read after wait(): an ordering the
