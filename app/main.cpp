@@ -10,6 +10,7 @@
 #include "PtCommand.h"
 #include "SdlJoystick.h"
 #include "SerialPort.h"
+#include "SignalExit.h"
 #include "SimulatedCamera.h"
 #include "SteadyClock.h"
 
@@ -75,8 +76,14 @@ int main(int argc, char* argv[])
             static_cast<Prompter&>(prompter).ShowMessage("The simulated camera could not be started:\n" + host.error(), ApplicationTitle());
     }
 
+    // SIGTERM and SIGINT end the run cleanly whatever window is open; the
+    // console, then the port (its thread stopped, the device released) and
+    // the simulated camera are destroyed on the way out.
+    SignalExit signalExit;
     ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, portOverride, &joystick}, settings);
     prompter.SetParent(&console);
+    if (signalExit.signal())
+        return signalExit.exitCode();
     console.show();
     const int result = app.exec();
     host.Stop();

@@ -10,6 +10,7 @@
 #include "QtTimers.h"
 #include "ReceiveStateMachine.h"
 #include "SerialPort.h"
+#include "SignalExit.h"
 #include "SimulatedCamera.h"
 #include "SteadyClock.h"
 
@@ -65,6 +66,7 @@ public:
         }
     }
     // LineOwner
+    void CommQuietGap() override { receiver_.QuietGap(); }
     void CommRxByte(uint8_t byte) override
     {
         switch (receiver_.Feed(byte, link_.asciiReplyExpected, link_.settings().mode)) {
@@ -157,7 +159,8 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Plays a command log recorded by the console (0xF8 frame mode) against a camera line.\n"
-        "Exit status: 0 every command acknowledged, 1 a command was not, 2 usage, 3 the log cannot be played."));
+        "Exit status: 0 every command acknowledged, 1 a command was not, 2 usage, 3 the log cannot be played,\n"
+        "128 + the signal when ended by SIGTERM or SIGINT."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The recorded log."));
@@ -239,7 +242,12 @@ int main(int argc, char* argv[])
     }
     if (!runner.Start(std::move(parse.records)))
         return kCannotPlay;
-    // The port (and its last frames, the halt among them) goes before the
-    // simulated camera's terminal does.
-    return app.exec();
+    // SIGTERM and SIGINT end the run with 128 + the signal. The port (and
+    // its last frames, the halt among them) goes before the simulated
+    // camera's terminal does.
+    SignalExit signalExit(true);
+    const int code = app.exec();
+    if (signalExit.signal())
+        std::fprintf(stderr, "pivora-play: interrupted\n");
+    return code;
 }

@@ -226,11 +226,32 @@ bool ConsoleDialog::OpenConsolePort()
     p.eventMask = 9;
     p.writeBufferSize = 128;
     if (!services_.line.OpenPort(this, p)) {
+        ShowPortState();
         services_.prompter.ShowMessage(PortMissingMessage(settings_.port, p.device), ApplicationTitle());
         return false;
     }
     services_.line.StartMonitoring();
+    ShowPortState();
     return true;
+}
+
+void ConsoleDialog::ShowPortState()
+{
+    setWindowTitle(QString::fromLatin1(services_.line.IsOpen() ? ApplicationTitle() : kPortClosedTitle));
+}
+
+// The port reports the loss itself, once; a reply half-assembled from the
+// old device can never end.
+void ConsoleDialog::CommLost()
+{
+    receiver_.Reset();
+    ShowPortState();
+}
+
+void ConsoleDialog::CommReopened()
+{
+    receiver_.Reset();
+    ShowPortState();
 }
 
 void ConsoleDialog::OnTimer(int id)

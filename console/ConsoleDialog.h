@@ -137,11 +137,16 @@ public:
     // Opens the line with the current settings; shows "Port ... does not
     // exist!" and carries on without it when it cannot be opened.
     bool OpenConsolePort();
+    // The title says when the port is closed (not there at start-up, or lost).
+    static constexpr const char* kPortClosedTitle = "Vexa - Pivora - port closed";
 
     // TimerHandler
     void OnTimer(int id) override;
     // LineOwner
     void CommRxByte(uint8_t byte) override;
+    void CommQuietGap() override { receiver_.QuietGap(); }
+    void CommLost() override;
+    void CommReopened() override;
     // LinkHost
     void ShowTxFrame(const uint8_t* frame, size_t length, const char* text) override;
     void ShowLinkMessage(const char* text) override;
@@ -211,6 +216,7 @@ private:
     void AddAboutToSystemMenu();
     void ApplyLinkSettings();
     void StartStartupRequests();
+    void ShowPortState();
 
     // Receiving and the console's own decoders (ConsoleReplies.cpp).
     void FlashRxLamp();

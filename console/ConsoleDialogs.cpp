@@ -198,7 +198,8 @@ void ConsoleDialog::ApplySetup(const SetupValues& out)
         store.SetInt(kSetup, kCommProtocol, out.protocol);
     }
     ApplyLinkSettings();
-    if (reopen)
+    // A port that is closed (lost, or not there at start-up) is tried again.
+    if (reopen || !services_.line.IsOpen())
         OpenConsolePort();
     EnableControlsForMode();
     pad_->SetPicture(settings_.padPicture);

@@ -55,9 +55,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     ReceiveStateMachine machine;
     char text[kRxTextSize];
+    // Bytes come a millisecond apart, with a quiet gap now and then.
+    uint32_t tick = 0;
+    const size_t gapEvery = 5 + data[1] % 29;
     for (size_t i = 3; i < size; ++i) {
         const bool ascii = ((switches >> (i % 7 + 1)) & 1) == 0;
-        if (machine.Feed(data[i], ascii, mode) == ReceiveStateMachine::Event::Frame) {
+        tick += i % gapEvery == 0 ? ReceiveStateMachine::kQuietGapMs : 1;
+        if (machine.Feed(data[i], ascii, mode, tick) == ReceiveStateMachine::Event::Frame) {
             FormatRxFrame(machine.frame(), machine.frameLength(), mode, text);
             Decode(machine.frame(), machine.frameLength(), context, protocol);
         }

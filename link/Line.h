@@ -16,7 +16,14 @@ class LineOwner {
 public:
     virtual ~LineOwner() = default;
     virtual void CommRxByte(uint8_t byte) = 0;
+    // The line had been quiet for a while before the next byte (marked in
+    // arrival order, between the bytes).
+    virtual void CommQuietGap() {}
     virtual void CommCts() {}
+    // The device went away (a USB adapter pulled, a terminal closed): the
+    // line is closed now. It reports CommReopened when it is back.
+    virtual void CommLost() {}
+    virtual void CommReopened() {}
 };
 
 struct LineParameters {

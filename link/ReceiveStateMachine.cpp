@@ -22,12 +22,26 @@ bool ReceiveStateMachine::Store(uint8_t byte)
     return true;
 }
 
+void ReceiveStateMachine::QuietGap()
+{
+    if (count_ > 0)
+        Reset();
+}
+
 ReceiveStateMachine::Event ReceiveStateMachine::Finish()
 {
     frameLength_ = count_;
     buffer_[frameLength_] = 0;
     Reset();
     return Event::Frame;
+}
+
+ReceiveStateMachine::Event ReceiveStateMachine::Feed(uint8_t byte, bool asciiReplyExpected, int mode, uint32_t tick)
+{
+    if (tick - lastTick_ >= kQuietGapMs)
+        QuietGap();
+    lastTick_ = tick;
+    return Feed(byte, asciiReplyExpected, mode);
 }
 
 ReceiveStateMachine::Event ReceiveStateMachine::Feed(uint8_t byte, bool asciiReplyExpected, int mode)
@@ -55,6 +69,10 @@ ReceiveStateMachine::Event ReceiveStateMachine::Feed(uint8_t byte, bool asciiRep
     if (byte == 0x06 && count_ == 0)
         return Event::Ack;
 
+    // A start byte where the checksum would stand cannot be one: the open
+    // frame was noise, and a new one starts here.
+    if (mode != 0 && byte == 0xF8 && inFrame_ && count_ >= 4)
+        Reset();
     if (count_ == 0) {
         inFrame_ = inHashFrame_ = false;
         if (mode != 0 && byte == 0xF8)

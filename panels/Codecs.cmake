@@ -21,7 +21,7 @@ add_library(pivora_panel_codecs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ThermalCodec.cpp
 )
 target_include_directories(pivora_panel_codecs PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(pivora_panel_codecs PUBLIC pivora_link)
+target_link_libraries(pivora_panel_codecs PUBLIC pivora_link pivora_files)
 
 
 # The tours and sectors dialog's files, commands, reply decoder and download
@@ -34,4 +34,4 @@ add_library(pivora_tours_codecs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/../tours/ToursSectorsCodec.cpp
 )
 target_include_directories(pivora_tours_codecs PUBLIC ${CMAKE_CURRENT_LIST_DIR}/../tours)
-target_link_libraries(pivora_tours_codecs PUBLIC pivora_panel_codecs)
+target_link_libraries(pivora_tours_codecs PUBLIC pivora_panel_codecs pivora_files)

@@ -1,8 +1,8 @@
 #include "PresetFile.h"
 
+#include "AtomicFile.h"
+
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 PresetFileNames DefaultPresetFileNames()
 {
@@ -16,42 +16,38 @@ PresetFileNames DefaultPresetFileNames()
     return names;
 }
 
+PresetFileNames ParsePresetFile(std::string_view contents)
+{
+    PresetFileNames read;
+    for (size_t slot = 0; slot < read.size() && !contents.empty(); ++slot) {
+        const size_t end = contents.find('\n');
+        std::string_view line = contents.substr(0, end);
+        contents = end == std::string_view::npos ? std::string_view{} : contents.substr(end + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        read[slot] = std::string(line.substr(0, kPresetNameLength));
+    }
+    return read;
+}
+
 bool ReadPresetFile(const std::string& path, PresetFileNames& names)
 {
-    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-    if (!in)
+    std::string contents;
+    if (!ReadWholeFile(path, kPresetFileMaxBytes, contents))
         return false;
-    PresetFileNames read;
-    std::string line;
-    for (size_t slot = 0; slot < read.size() && std::getline(in, line); ++slot) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        read[slot] = line.substr(0, kPresetNameLength);
-    }
-    names = read;
+    names = ParsePresetFile(contents);
     return true;
+}
+
+std::string FormatPresetFile(const PresetFileNames& names)
+{
+    std::string out;
+    for (const std::string& name : names)
+        out += name.substr(0, kPresetNameLength) + "\r\n";
+    return out;
 }
 
 bool WritePresetFile(const std::string& path, const PresetFileNames& names)
 {
-    const std::filesystem::path target = std::filesystem::u8path(path);
-    std::filesystem::path temporary = target;
-    temporary += ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        for (const std::string& name : names)
-            out << name.substr(0, kPresetNameLength) << "\r\n";
-        out.flush();
-        if (!out)
-            return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(path, FormatPresetFile(names));
 }

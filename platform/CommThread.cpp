@@ -4,6 +4,8 @@
 
 #include <QSerialPort>
 #include <QTimer>
+#include <poll.h>
+#include <string>
 
 // Lives in the comm thread; every use of the QSerialPort happens here.
 class CommWorker : public LineWorker {
@@ -80,15 +82,15 @@ private:
         const QByteArray bytes = port_.readAll();
         if (!bytes.isEmpty())
             inputCleared_ = false;
-        if (!thread_.Delivering())
-            return;
         for (char c : bytes)
-            emit thread_.RxByte(static_cast<unsigned char>(c));
+            thread_.Deliver(static_cast<uint8_t>(c));
     }
 
     void OnError(QSerialPort::SerialPortError e)
     {
-        if ((e == QSerialPort::ReadError || e == QSerialPort::ResourceError) && inputCleared_) {
+        if (lost_)
+            return;
+        if ((e == QSerialPort::ReadError || e == QSerialPort::ResourceError) && inputCleared_ && !HungUp()) {
             // Once per clearing: a device that is really gone fails the
             // next read as well, and is reported then.
             inputCleared_ = false;
@@ -99,20 +101,55 @@ private:
         }
         switch (e) {
         case QSerialPort::ReadError:
-            emit thread_.PortError(QStringLiteral("ReadFile()"), port_.errorString());
+        case QSerialPort::WriteError: {
+            // A terminal whose far end closed, or an adapter pulled out,
+            // reads as an error without end: that is the device gone. The
+            // system may mark the line hung up a moment after the first
+            // failed read, so look again before calling it a plain error.
+            const QString operation = QString::fromLatin1(e == QSerialPort::ReadError ? "ReadFile()" : "WriteFile()");
+            const QString text = port_.errorString();
+            port_.clearError();
+            if (HungUp()) {
+                Lose(text);
+                break;
+            }
+            QTimer::singleShot(kHangUpSettleMs, this, [this, operation, text] {
+                if (lost_)
+                    return;
+                if (HungUp())
+                    Lose(text);
+                else
+                    emit thread_.PortError(operation, text);
+            });
             break;
-        case QSerialPort::WriteError:
-            emit thread_.PortError(QStringLiteral("WriteFile()"), port_.errorString());
-            break;
+        }
         case QSerialPort::ResourceError:
-            // The device went away: say so once and stop using it.
-            emit thread_.PortError(QStringLiteral("ReadFile()"), port_.errorString());
-            ctsPoll_.stop();
-            port_.close();
+            Lose(port_.errorString());
             break;
         default:
             break;
         }
+    }
+
+    bool HungUp()
+    {
+#ifdef Q_OS_UNIX
+        pollfd p{static_cast<int>(port_.handle()), POLLIN, 0};
+        return p.fd < 0 || (::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)));
+#else
+        return false;
+#endif
+    }
+
+    // The device went away: say so once, close it and end the thread, so
+    // that the console knows the port is closed and can open it again.
+    void Lose(const QString& text)
+    {
+        lost_ = true;
+        ctsPoll_.stop();
+        port_.close();
+        emit thread_.Lost(text);
+        thread_.quit();
     }
 
     bool Cts(bool* available)
@@ -139,7 +176,9 @@ private:
 
     CommThread& thread_;
     QSerialPort& port_;
+    static constexpr int kHangUpSettleMs = 100;
     QTimer ctsPoll_;
+    bool lost_ = false;
     bool lastCts_ = false;
     bool inputCleared_ = false;
     bool ctsAvailable_ = false;
@@ -169,16 +208,22 @@ bool CommThread::WaitOpened()
 
 void CommThread::run()
 {
+    RunLine();
+    ended_.store(true, std::memory_order_release);
+}
+
+void CommThread::RunLine()
+{
     if (const std::optional<NetEndpoint> endpoint = ParseNetDevice(parameters_.device)) {
         NetWorker worker(*this, *endpoint, parameters_);
         if (!worker.Connect(3000)) {
             opened_.set_value(false);
             return;
         }
-        worker_ = &worker;
+        SetWorker(&worker);
         opened_.set_value(true);
         exec();
-        worker_ = nullptr;
+        SetWorker(nullptr);
         return;
     }
     QSerialPort port;
@@ -189,45 +234,96 @@ void CommThread::run()
     }
     CommWorker worker(*this, port);
     worker.Configure(parameters_);
-    worker_ = &worker;
+    SetWorker(&worker);
     opened_.set_value(true);
     exec();
-    worker_ = nullptr;
+    SetWorker(nullptr);
     port.close();
+}
+
+void CommThread::Deliver(uint8_t byte)
+{
+    if (!delivering_)
+        return;
+    if (lastByte_.isValid() && lastByte_.elapsed() >= kQuietGapMs)
+        emit QuietGap();
+    lastByte_.start();
+    emit RxByte(byte);
+}
+
+void CommThread::SetWorker(LineWorker* worker)
+{
+    if (worker)
+        connect(this, &CommThread::Wake, worker, [this, worker] { RunPending(*worker); }, Qt::QueuedConnection);
+    QMutexLocker lock(&workerLock_);
+    worker_ = worker;
+}
+
+// Work for the thread waits in a queue of its own and the thread is only
+// woken: what crosses between the threads is guarded by a lock both sides
+// (and ThreadSanitizer) can see.
+bool CommThread::PostLocked(std::function<void(LineWorker&)> work)
+{
+    if (!worker_)
+        return false;
+    {
+        std::lock_guard<std::mutex> lock(pendingLock_);
+        pending_.push_back(std::move(work));
+    }
+    emit Wake();
+    return true;
+}
+
+void CommThread::Post(std::function<void(LineWorker&)> work)
+{
+    QMutexLocker lock(&workerLock_);
+    PostLocked(std::move(work));
+}
+
+// On the thread: everything posted so far, in order.
+void CommThread::RunPending(LineWorker& worker)
+{
+    for (;;) {
+        std::function<void(LineWorker&)> work;
+        {
+            std::lock_guard<std::mutex> lock(pendingLock_);
+            if (pending_.empty())
+                return;
+            work = std::move(pending_.front());
+            pending_.pop_front();
+        }
+        work(worker);
+    }
 }
 
 void CommThread::Write(const QByteArray& frame)
 {
-    if (LineWorker* w = worker_.load())
-        QMetaObject::invokeMethod(w, [w, frame] { w->Write(frame); }, Qt::QueuedConnection);
+    // A copy of its own for the thread: nothing shared between the threads
+    // but the hand-over.
+    Post([bytes = std::string(frame.constData(), static_cast<size_t>(frame.size()))](LineWorker& w) {
+        w.Write(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    });
 }
 
 void CommThread::BeginDelivery()
 {
-    if (LineWorker* w = worker_.load())
-        QMetaObject::invokeMethod(
-            w,
-            [this, w] {
-                w->Purge();
-                delivering_ = true;
-            },
-            Qt::QueuedConnection);
+    Post([this](LineWorker& w) {
+        w.Purge();
+        delivering_ = true;
+    });
 }
 
 void CommThread::Shutdown()
 {
-    if (!isRunning())
-        return;
-    // Queued behind any frames still waiting, so those are written first.
-    if (LineWorker* w = worker_.load())
-        QMetaObject::invokeMethod(
-            w,
-            [this, w] {
-                w->Flush();
+    if (isRunning()) {
+        QMutexLocker lock(&workerLock_);
+        // Queued behind any frames still waiting, so those are written first.
+        if (!PostLocked([this](LineWorker& w) {
+                w.Flush();
                 quit();
-            },
-            Qt::QueuedConnection);
-    else
-        quit();
+            }))
+            quit();
+    }
     wait();
+    (void)ended_.load(std::memory_order_acquire);
 }

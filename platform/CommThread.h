@@ -1,9 +1,15 @@
 #pragma once
 #include "Line.h"
+#include "ReceiveStateMachine.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QMutex>
 #include <QThread>
 #include <atomic>
+#include <deque>
+#include <functional>
+#include <mutex>
 #include <future>
 
 class LineWorker;
@@ -32,20 +38,50 @@ public:
     // Stops the thread and closes the device.
     void Shutdown();
     bool Delivering() const { return delivering_; }
+    // Hands one received byte over (from the thread), first marking a quiet
+    // gap when the line had been silent for quietGapMs before it.
+    void Deliver(uint8_t byte);
+    static constexpr qint64 kQuietGapMs = ReceiveStateMachine::kQuietGapMs;
 
 signals:
     void RxByte(int byte);
+    // The line was quiet for kQuietGapMs before the next byte: measured as
+    // the bytes arrive, so the UI thread sees the gap however late it
+    // handles them.
+    void QuietGap();
     void CtsChanged();
     void PortError(const QString& operation, const QString& systemText);
+    // The device is gone; the thread has closed it and ends.
+    void Lost(const QString& systemText);
+    // Work is waiting for the thread (see Post).
+    void Wake();
 
 protected:
     void run() override;
 
 private:
+    void RunLine();
+
+private:
     friend class LineWorker;
+    // Runs work on the thread's worker, if the thread still has one.
+    void Post(std::function<void(LineWorker&)> work);
+    bool PostLocked(std::function<void(LineWorker&)> work);
+    void RunPending(LineWorker& worker);
+    void SetWorker(LineWorker* worker);
+
     LineParameters parameters_;
     std::promise<bool> opened_;
     std::future<bool> openedResult_;
-    std::atomic<LineWorker*> worker_{nullptr};
+    // Guards the worker against the thread ending (and destroying it) while
+    // the UI thread posts to it.
+    QMutex workerLock_;
+    LineWorker* worker_ = nullptr;
+    std::mutex pendingLock_;
+    std::deque<std::function<void(LineWorker&)>> pending_;
     std::atomic<bool> delivering_{false};
+    QElapsedTimer lastByte_; // the thread's own
+    // Set as run() ends and read after wait(): an ordering the
+    // ThreadSanitizer build can see (Qt's own join is not instrumented).
+    std::atomic<bool> ended_{false};
 };

@@ -131,15 +131,14 @@ void NetWorker::Drain()
 {
     const QByteArray bytes = socket_.readAll();
     if (!endpoint_.rfc2217) {
-        if (thread_.Delivering())
-            for (char c : bytes)
-                emit thread_.RxByte(static_cast<unsigned char>(c));
+        for (char c : bytes)
+            thread_.Deliver(static_cast<uint8_t>(c));
         return;
     }
     for (char c : bytes) {
         uint8_t data = 0;
-        if (telnet_.Feed(static_cast<uint8_t>(c), &data) && thread_.Delivering())
-            emit thread_.RxByte(data);
+        if (telnet_.Feed(static_cast<uint8_t>(c), &data))
+            thread_.Deliver(data);
     }
     const TelnetComPort::Bytes replies = telnet_.TakeReplies();
     if (!replies.empty())

@@ -3,11 +3,16 @@
 #include "CommThread.h"
 #include "Prompter.h"
 
+#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <algorithm>
 #include <cstdio>
 
-SerialPort::SerialPort(Prompter& prompter) : prompter_(prompter) {}
+SerialPort::SerialPort(Prompter& prompter) : prompter_(prompter)
+{
+    returnWatch_.setInterval(kReturnWatchMs);
+    connect(&returnWatch_, &QTimer::timeout, this, [this] { WatchForReturn(); });
+}
 
 SerialPort::~SerialPort()
 {
@@ -24,6 +29,7 @@ void SerialPort::Close()
 
 bool SerialPort::OpenPort(LineOwner* owner, const LineParameters& parameters)
 {
+    returnWatch_.stop();
     Close();
     owner_ = owner;
     parameters_ = parameters;
@@ -36,6 +42,12 @@ bool SerialPort::OpenPort(LineOwner* owner, const LineParameters& parameters)
                     owner_->CommRxByte(static_cast<uint8_t>(byte));
             },
             Qt::QueuedConnection);
+    connect(thread.get(), &CommThread::QuietGap, this,
+            [this, generation] {
+                if (owner_ && generation == generation_)
+                    owner_->CommQuietGap();
+            },
+            Qt::QueuedConnection);
     connect(thread.get(), &CommThread::CtsChanged, this,
             [this, generation] {
                 if (owner_ && generation == generation_)
@@ -43,6 +55,12 @@ bool SerialPort::OpenPort(LineOwner* owner, const LineParameters& parameters)
             },
             Qt::QueuedConnection);
     connect(thread.get(), &CommThread::PortError, this, &SerialPort::ReportPortError, Qt::QueuedConnection);
+    connect(thread.get(), &CommThread::Lost, this,
+            [this, generation](const QString& text) {
+                if (generation == generation_)
+                    OnLost(text);
+            },
+            Qt::QueuedConnection);
     thread->start();
     if ((!thread->isRunning() && !thread->isFinished()) || !thread->WaitOpened()) {
         thread->Shutdown();
@@ -65,6 +83,33 @@ void SerialPort::WriteToPort(const uint8_t* bytes, size_t length)
     if (!thread_ || length == 0)
         return;
     thread_->Write(QByteArray(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(length)));
+}
+
+void SerialPort::OnLost(const QString& systemText)
+{
+    // The thread has closed the device and is ending by itself.
+    Close();
+    if (owner_)
+        owner_->CommLost();
+    returnWatch_.start();
+    ReportPortError(QStringLiteral("ReadFile()"),
+                    systemText + QStringLiteral("\nThe device is gone: the port is closed until it returns."));
+}
+
+// Opens the lost device again as soon as it is there, with the same settings.
+void SerialPort::WatchForReturn()
+{
+    const QString device = QString::fromStdString(parameters_.device);
+    if (device.startsWith(QLatin1Char('/')) && !QFileInfo::exists(device))
+        return;
+    LineOwner* owner = owner_;
+    if (!OpenPort(owner, parameters_)) {
+        returnWatch_.start();
+        return;
+    }
+    StartMonitoring();
+    if (owner)
+        owner->CommReopened();
 }
 
 void SerialPort::ReportPortError(const QString& operation, const QString& systemText)

@@ -2,6 +2,7 @@
 #include "Line.h"
 
 #include <QObject>
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,7 +17,9 @@ struct PresentPort {
 
 // The console's one serial port. Frames handed to WriteToPort are written
 // whole and in order by CommThread; every received byte reaches the owner
-// as one CommRxByte on the UI thread, in arrival order.
+// as one CommRxByte on the UI thread, in arrival order. When the device goes
+// away the port says so once, closes (CommLost) and watches for the device
+// to come back, opening it again by itself (CommReopened).
 class SerialPort : public QObject, public SerialLine {
     Q_OBJECT
 public:
@@ -38,8 +41,13 @@ public:
 
     const LineParameters& parameters() const { return parameters_; }
 
+    // How often a lost device is looked for.
+    static constexpr int kReturnWatchMs = 1000;
+
 private:
     void Close();
+    void OnLost(const QString& systemText);
+    void WatchForReturn();
 
     Prompter& prompter_;
     LineOwner* owner_ = nullptr;
@@ -47,6 +55,7 @@ private:
     std::unique_ptr<CommThread> thread_;
     unsigned generation_ = 0;
     bool reporting_ = false;
+    QTimer returnWatch_;
 };
 
 // Ports by stem, then by number: COM2 before COM10, /dev/ttyS2 before /dev/ttyS10.

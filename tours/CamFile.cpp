@@ -1,5 +1,7 @@
 #include "CamFile.h"
 
+#include "AtomicFile.h"
+
 #include <filesystem>
 
 std::string CamFileName(int cameraAddress)
@@ -16,51 +18,35 @@ std::FILE* OpenFile(const std::string& path, const char* mode)
 }
 } // namespace
 
+CamFileWriter::CamFileWriter() = default;
+CamFileWriter::~CamFileWriter() = default;
+
 bool CamFileWriter::Create(const std::string& path)
 {
-    Abandon();
-    path_ = path;
-    temporary_ = path + ".new";
-    failed_ = false;
-    file_ = OpenFile(temporary_, "wb");
-    return file_ != nullptr;
+    writer_ = std::make_unique<AtomicFileWriter>(path);
+    if (!writer_->ok())
+        writer_.reset();
+    return writer_ != nullptr;
 }
 
 void CamFileWriter::WriteLine(const std::string& line)
 {
-    if (!file_)
-        return;
-    if (std::fwrite(line.data(), 1, line.size(), file_) != line.size() || std::fputc('\n', file_) == EOF)
-        failed_ = true;
+    if (writer_)
+        writer_->Write(line + '\n');
 }
 
 bool CamFileWriter::Commit()
 {
-    if (!file_)
+    if (!writer_)
         return false;
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    std::error_code error;
-    if (!closed || failed_) {
-        std::filesystem::remove(std::filesystem::u8path(temporary_), error);
-        return false;
-    }
-    std::filesystem::rename(std::filesystem::u8path(temporary_), std::filesystem::u8path(path_), error);
-    if (error) {
-        std::filesystem::remove(std::filesystem::u8path(temporary_), error);
-        return false;
-    }
-    return true;
+    const bool committed = writer_->Commit();
+    writer_.reset();
+    return committed;
 }
 
 void CamFileWriter::Abandon()
 {
-    if (!file_)
-        return;
-    std::fclose(file_);
-    file_ = nullptr;
-    std::error_code ignored;
-    std::filesystem::remove(std::filesystem::u8path(temporary_), ignored);
+    writer_.reset();
 }
 
 bool CamFileReader::Open(const std::string& path)

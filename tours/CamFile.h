@@ -2,7 +2,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
+
+class AtomicFileWriter;
 
 // Cam%03d.dat, the dome's configuration as text: one reply per line, each
 // ended by a single line feed.
@@ -15,14 +18,14 @@ std::string CamFileName(int cameraAddress);
 // a download that is ended early leaves the old file as it was.
 class CamFileWriter {
 public:
-    CamFileWriter() = default;
-    ~CamFileWriter() { Abandon(); }
+    CamFileWriter();
+    ~CamFileWriter();
     CamFileWriter(const CamFileWriter&) = delete;
     CamFileWriter& operator=(const CamFileWriter&) = delete;
 
     // False when the new file cannot be created.
     bool Create(const std::string& path);
-    bool isOpen() const { return file_ != nullptr; }
+    bool isOpen() const { return writer_ != nullptr; }
     void WriteLine(const std::string& line);
     // Closes the new file and renames it over the old one.
     bool Commit();
@@ -30,9 +33,7 @@ public:
     void Abandon();
 
 private:
-    std::FILE* file_ = nullptr;
-    std::string path_, temporary_;
-    bool failed_ = false;
+    std::unique_ptr<AtomicFileWriter> writer_;
 };
 
 // An upload being read, one line at a time, never more of a line than a

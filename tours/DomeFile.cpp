@@ -1,5 +1,7 @@
 #include "DomeFile.h"
 
+#include "AtomicFile.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -59,34 +61,8 @@ DomeRead LoadDomeFile(const std::string& path, DomeData& data)
     return result;
 }
 
-bool ReplaceFileWith(const std::string& path, const std::vector<uint8_t>& bytes)
-{
-    const std::filesystem::path target = std::filesystem::u8path(path);
-    std::filesystem::path temporary = target;
-    temporary += ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
-}
-
 bool SaveDomeFile(const std::string& path, const DomeData& data)
 {
-    return ReplaceFileWith(path, SerializeDomeData(data));
+    const std::vector<uint8_t> bytes = SerializeDomeData(data);
+    return WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }

@@ -29,9 +29,7 @@ std::vector<uint8_t> SerializeDomeData(const DomeData& data);
 // is, a good one replaces it.
 DomeRead LoadDomeFile(const std::string& path, DomeData& data);
 
-// Writes a new file beside the old one and renames it over it, so the old
-// file stays whole when the write fails. False when it cannot be written.
+// Writes a new file beside the old one, flushed to the disk, and renames it
+// over it, so the old file stays whole when the write fails or the program
+// is killed. False when it cannot be written.
 bool SaveDomeFile(const std::string& path, const DomeData& data);
-
-// The same replacement for any whole file.
-bool ReplaceFileWith(const std::string& path, const std::vector<uint8_t>& bytes);

@@ -1,6 +1,8 @@
 #include "ConsoleTimerIds.h"
 #include "TestConsole.h"
 
+#include <QAbstractButton>
+#include <climits>
 #include <QLabel>
 #include <gtest/gtest.h>
 
@@ -121,5 +123,66 @@ TEST(ConsoleStart, StartupRequestsByReceiverType)
         ASSERT_FALSE(t.line.written.empty());
         EXPECT_EQ(t.line.written[0][1], 255) << "the address request is broadcast";
         EXPECT_EQ(t.line.written.size() > 1 ? t.line.written[1][1] : 0, 1);
+    }
+}
+
+// A device that goes away: the title says the port is closed until it is
+// open again, and Setup's OK tries it again even when nothing changed.
+TEST(ConsoleStart, LostPortIsShownClosedAndSetupOpensItAgain)
+{
+    TestConsole t;
+    EXPECT_EQ(t.console->windowTitle().toStdString(), "Vexa - Pivora");
+    t.line.Lose();
+    EXPECT_FALSE(t.console->portOpen());
+    EXPECT_EQ(t.console->windowTitle().toStdString(), "Vexa - Pivora - port closed");
+
+    t.modal.steps.push_back([](QDialog& d) {
+        d.accept();
+        return d.result();
+    });
+    t.console->findChild<QAbstractButton*>(QStringLiteral("CameraSetup"))->click();
+    EXPECT_EQ(t.line.openCount, 2);
+    EXPECT_TRUE(t.line.monitoring);
+    EXPECT_TRUE(t.console->portOpen());
+    EXPECT_EQ(t.console->windowTitle().toStdString(), "Vexa - Pivora");
+
+    // A port that was not there at start-up is shown closed too.
+    TestConsole missing({}, false);
+    EXPECT_EQ(missing.console->windowTitle().toStdString(), "Vexa - Pivora - port closed");
+}
+
+// A profile of extreme values (hand-edited, from another version): every
+// value that picks from a table, a list or a picture is checked before the
+// console, Setup and Tour Setup use it.
+TEST(ConsoleStart, HostileProfileIsUsedSafely)
+{
+    const PresetNameTable names = ConsolePresetNames();
+    for (int extreme : {INT_MIN, -2, 20, INT_MAX}) {
+        MemorySettingsStore hostile;
+        for (const char* key : {"Port Index", "Port", "Baud", "Mode", "PTImage", "RxType", "CamType", "PTType",
+                                "PSpeed", "TSpeed", "Video Type", "LL Phase", "Comm. Protocol", "Video Freeze Status"})
+            hostile.values[std::string("Setup/") + key] = extreme;
+        hostile.values["TourSetup/DwellTime"] = extreme;
+        for (int i = 1; i <= 10; ++i)
+            hostile.values["TourSetup/Tour" + std::to_string(i)] = extreme;
+        hostile.values["Presets/P1"] = std::string(100000, 'x');
+        ConsoleSettings s;
+        LoadSettings(hostile, s, ConsolePresetNames());
+        TestConsole t(s);
+
+        t.modal.steps.push_back([](QDialog& d) {
+            d.accept();
+            return d.result();
+        });
+        t.console->findChild<QAbstractButton*>(QStringLiteral("CameraSetup"))->click();
+        t.modal.steps.push_back([](QDialog& d) {
+            d.accept();
+            return d.result();
+        });
+        t.console->findChild<QAbstractButton*>(QStringLiteral("TourSetup"))->click();
+        t.console->findChild<QAbstractButton*>(QStringLiteral("StartStop"))->click();
+        t.clock.Advance(70000);
+        EXPECT_EQ(t.modal.titles.size(), 2u) << extreme;
+        ConsolePresetNames() = names;
     }
 }

@@ -35,6 +35,15 @@ public:
                 owner_->CommRxByte(b);
     }
 
+    // The device goes away, as the real port reports it.
+    void Lose()
+    {
+        open_ = false;
+        monitoring = false;
+        if (owner_)
+            owner_->CommLost();
+    }
+
     bool openSucceeds = true;
     std::vector<std::string> presentPorts;
     int openCount = 0;

@@ -170,10 +170,11 @@ TEST(DomeFile, AnotherVersionLeavesTheRecordsAsTheyWere)
 TEST(DomeFile, AFailedSaveLeavesTheOldFile)
 {
     TempFolder dir;
-    const std::string path = dir.File("Dome.dat");
-    ASSERT_TRUE(SaveDomeFile(path, Sample()));
-    // The new file cannot be made where a folder of its name stands.
-    std::filesystem::create_directory(path + ".new");
+    // A name so long that the new file beside it (the name and a suffix)
+    // cannot be made.
+    const std::string path = dir.File(std::string(246, 'D') + ".dat");
+    const std::vector<uint8_t> old = SerializeDomeData(Sample());
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(old.data()), std::streamsize(old.size()));
     EXPECT_FALSE(SaveDomeFile(path, DefaultDomeData()));
     DomeData back;
     EXPECT_EQ(LoadDomeFile(path, back), DomeRead::Read);

@@ -620,7 +620,9 @@ TEST(ToursSectorsDialog, UnopenableFilesAreReported)
 {
     ToursFixture f;
     f.PastOpening();
-    std::filesystem::create_directories(f.t.data.FilePath("Cam001.dat.new")); // in the new file's way
+    // A file stands where the data folder was.
+    std::filesystem::remove_all(f.t.data.path());
+    std::ofstream(f.t.data.path()) << "not a folder";
     f.t.prompter.answers = {MessageAnswer::Yes};
     f.Click("DownLoad");
     EXPECT_EQ(f.t.prompter.shown.back().text, "Unable to open file");
