@@ -106,7 +106,6 @@ void ConsoleDialog::Initialise()
     SetLensToolTips();
     FillPresetList();
     ResetConsoleState();
-    CaptureJoystick();
     ConfigurePad();
     OpenConsolePort();
     SetAddressRanges();
@@ -273,6 +272,10 @@ void ConsoleDialog::OnTimer(int id)
     case ConsoleTimer::StartupFirst:
         link_.broadcastOnce = true;
         link_.SendCommand("A?");
+        // The joystick is captured once the first request is out: starting
+        // its service (loading the joystick library, looking for the device)
+        // would otherwise hold that request back.
+        CaptureJoystick();
         break;
     case ConsoleTimer::StartupA:
         link_.SendCommand("mss");

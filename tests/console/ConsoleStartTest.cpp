@@ -64,6 +64,41 @@ TEST(ConsoleStart, AcknowledgementAndRepliesPaceTheQueue)
     EXPECT_TRUE(t.console->link().linkReady);
 }
 
+// The joystick service is started once the first request is out (its start
+// would hold that request back); from then on the joystick works the lens,
+// and closing the console lets it go.
+TEST(ConsoleStart, JoystickIsCapturedOnceTheFirstRequestIsOut)
+{
+    struct FakeJoystick : JoystickSource {
+        bool Present() const override
+        {
+            ++asked;
+            return true;
+        }
+        JoystickCaps Caps() const override { return {}; }
+        void Capture(JoystickListener* l) override { listener = l; }
+        void Release() override { listener = nullptr; }
+        JoystickListener* listener = nullptr;
+        mutable int asked = 0;
+    } joystick;
+    TestConsole t({}, true, &joystick);
+    EXPECT_EQ(joystick.asked, 0);
+    EXPECT_EQ(joystick.listener, nullptr);
+
+    t.clock.Advance(5);
+    ASSERT_EQ(t.line.written.size(), 1u);
+    EXPECT_EQ(t.line.written[0], (FakeLine::Bytes{0xF8, 0xFF, 'A', '?', 0x81}));
+    ASSERT_NE(joystick.listener, nullptr);
+
+    joystick.listener->JoystickButton(1, true);
+    t.clock.Advance(5);
+    ASSERT_EQ(t.line.written.size(), 2u);
+    EXPECT_EQ(t.line.written[1], (FakeLine::Bytes{0xF8, 0x01, 'Z', 'I', 0x82}));
+
+    t.console.reset();
+    EXPECT_EQ(joystick.listener, nullptr);
+}
+
 TEST(ConsoleStart, StartsAtTheLowestAddressOfTheProtocol)
 {
     for (auto [protocol, address] : {std::pair{0, 1}, {12, 0}, {14, 0}, {4, 1}}) {

@@ -12,12 +12,12 @@
 
 // A console built on fakes and the manual clock, for widget tests.
 struct TestConsole {
-    explicit TestConsole(ConsoleSettings s = {}, bool portOpens = true)
+    explicit TestConsole(ConsoleSettings s = {}, bool portOpens = true, JoystickSource* joystick = nullptr)
     {
         line.openSucceeds = portOpens;
         settings = s;
         console = std::make_unique<ConsoleDialog>(
-            ConsoleServices{store, prompter, modal, clock, clock, line, data, {}, nullptr}, settings);
+            ConsoleServices{store, prompter, modal, clock, clock, line, data, {}, joystick}, settings);
     }
 
     std::vector<FakeLine::Bytes> Written() const { return line.written; }
