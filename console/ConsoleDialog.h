@@ -125,6 +125,8 @@ public:
     TestLog& testLog() { return testLog_; }
     TrafficRecorder& recorder() { return recorder_; }
 
+    // The line as the current settings (and --port) give it.
+    LineParameters LineParametersForPort() const;
     // Opens the line with the current settings; shows "Port ... does not
     // exist!" and carries on without it when it cannot be opened.
     bool OpenConsolePort();

@@ -70,8 +70,9 @@ TEST(LoadSettings, DefaultsReachTheProfileInOneStore)
         LoadSettings(store, s, names);
         EXPECT_EQ(store.batchDepth, 0) << c.what;
         ASSERT_EQ(store.stores.size(), c.stores) << c.what;
-        if (c.stores == 1)
+        if (c.stores == 1) {
             EXPECT_EQ(store.stores[0], store.writes) << c.what << ": every default in reading order";
+        }
         EXPECT_EQ(store.values, CleanProfile()) << c.what;
 
         store.SetInt("Setup", "Baud", 6);
