@@ -3,6 +3,8 @@
 // file could not be written, a log did not parse); timings never fail it.
 #include "BesideFloor.h"
 
+#include <unistd.h>
+
 void RegisterLinkBenches();
 void RegisterLogBenches();
 void RegisterCodecBenches();
@@ -15,7 +17,9 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 2;
-    FloorReporter reporter;
+    // Colours only on a terminal: logs and files get plain text.
+    FloorReporter reporter(isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_Defaults
+                                                 : benchmark::ConsoleReporter::OO_Tabular);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return reporter.failed() ? 1 : 0;

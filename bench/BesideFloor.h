@@ -27,6 +27,7 @@ BenchFn CopyXorFloor(std::vector<Frame> inputs);
 // the same arguments (CPU time, the median when repeated).
 class FloorReporter : public benchmark::ConsoleReporter {
 public:
+    explicit FloorReporter(OutputOptions options = OO_Tabular) : benchmark::ConsoleReporter(options) {}
     void ReportRuns(const std::vector<Run>& runs) override;
     void Finalize() override;
     // A benchmark stopped with an error (no seed frames, a parse failed).
