@@ -45,6 +45,9 @@ int main(int argc, char* argv[])
 
     QtSettingsStore store;
     ConsoleSettings settings;
+    // The defaults a first start writes back reach the settings file in one
+    // write, once the console has started (below).
+    store.BeginBatch();
     LoadSettings(store, settings, ConsolePresetNames());
 
     QtPrompter prompter;
@@ -80,10 +83,26 @@ int main(int argc, char* argv[])
     // console, then the port (its thread stopped, the device released) and
     // the simulated camera are destroyed on the way out.
     SignalExit signalExit;
-    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, portOverride, &joystick}, settings);
+    // What waits until the console's first request is on the line: the
+    // write of a first start's defaults, and the window's first painting
+    // (painting the whole console takes longer than the 5 ms the request
+    // waits, and the camera can answer meanwhile).
+    QWidget* window = nullptr;
+    auto started = [&store, &window] {
+        if (window)
+            window->setUpdatesEnabled(true);
+        store.EndBatch();
+    };
+    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, portOverride, &joystick,
+                                          started},
+                          settings);
     prompter.SetParent(&console);
-    if (signalExit.signal())
+    if (signalExit.signal()) {
+        store.EndBatch();
         return signalExit.exitCode();
+    }
+    window = &console;
+    console.setUpdatesEnabled(false);
     console.show();
     const int result = app.exec();
     host.Stop();

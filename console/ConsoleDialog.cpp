@@ -38,6 +38,9 @@ ConsoleDialog::ConsoleDialog(ConsoleServices services, const ConsoleSettings& se
 {
     // Nothing leaves the port until the window has been built.
     link_.sendingSuspended = true;
+    // The port's thread opens the device while the window is built;
+    // Initialise takes the open port (or reports it missing) in its turn.
+    services_.line.BeginOpen(LineParametersForPort());
     BuildWindow();
     dsp7100_ = new Dsp7100Panel(*this, this);
     dsp723x_ = new Dsp723xPanel(*this, this);
@@ -110,7 +113,6 @@ void ConsoleDialog::Initialise()
     SetLensToolTips();
     FillPresetList();
     ResetConsoleState();
-    CaptureJoystick();
     ConfigurePad();
     OpenConsolePort();
     SetAddressRanges();
@@ -214,7 +216,7 @@ void ConsoleDialog::StartStartupRequests()
     }
 }
 
-bool ConsoleDialog::OpenConsolePort()
+LineParameters ConsoleDialog::LineParametersForPort() const
 {
     LineParameters p;
     p.device = PortDeviceName(settings_.port, settings_.portName, services_.portOverride);
@@ -225,6 +227,12 @@ bool ConsoleDialog::OpenConsolePort()
     p.stopBits = 1;
     p.eventMask = 9;
     p.writeBufferSize = 128;
+    return p;
+}
+
+bool ConsoleDialog::OpenConsolePort()
+{
+    const LineParameters p = LineParametersForPort();
     if (!services_.line.OpenPort(this, p)) {
         ShowPortState();
         services_.prompter.ShowMessage(PortMissingMessage(settings_.port, p.device), ApplicationTitle());
@@ -298,6 +306,12 @@ void ConsoleDialog::OnTimer(int id)
     case ConsoleTimer::StartupFirst:
         link_.broadcastOnce = true;
         link_.SendCommand("A?");
+        if (services_.started)
+            services_.started();
+        // The joystick is captured once the first request is out: starting
+        // its service (loading the joystick library, looking for the device)
+        // would otherwise hold that request back.
+        CaptureJoystick();
         break;
     case ConsoleTimer::StartupA:
         link_.SendCommand("mss");

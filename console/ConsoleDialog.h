@@ -134,6 +134,8 @@ public:
     TrafficRecorder& recorder() { return recorder_; }
     const TrafficHistory& history() const { return history_; }
 
+    // The line as the current settings (and --port) give it.
+    LineParameters LineParametersForPort() const;
     // Opens the line with the current settings; shows "Port ... does not
     // exist!" and carries on without it when it cannot be opened.
     bool OpenConsolePort();

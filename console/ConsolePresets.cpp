@@ -230,7 +230,10 @@ void ConsoleDialog::SetPresetName(int index, const std::string& name)
     ConsolePresetNames()[index] = name;
     FillPresetListWith(PresetListLengthAfterEdit(settings_.panTiltType, settings_.cameraType));
     presetList_->setEditText(QString::fromStdString(name));
-    services_.settings.SetString(SettingsKeys::kPresets, "P" + std::to_string(index + 1), name);
+    // Built in two steps: g++ 12 at -O2 takes "P" + to_string() for an overlapping copy.
+    std::string key = "P";
+    key += std::to_string(index + 1);
+    services_.settings.SetString(SettingsKeys::kPresets, key, name);
 }
 
 void ConsoleDialog::CommitPresetName()

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 class Clock;
@@ -22,4 +23,7 @@ struct ConsoleServices {
     DataFolder& data;
     std::string portOverride;          // --port, used for this run only
     JoystickSource* joystick = nullptr; // none in tests and on machines without one
+    // Called once the console has started, its first request on the line:
+    // the program does here what need not hold that request back.
+    std::function<void()> started = {};
 };

@@ -76,6 +76,9 @@ PresetNameTable& ConsolePresetNames()
 
 void LoadSettings(SettingsStore& store, ConsoleSettings& s, PresetNameTable& presetNames)
 {
+    // The defaults a first start writes back are stored in one write, not
+    // one file rewrite per key.
+    SettingsBatch batch(store);
     using namespace SettingsKeys;
     for (const IntKey& k : kSetupKeys)
         s.*k.field = ReadOrDefault(store, kSetup, k);

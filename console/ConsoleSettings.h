@@ -33,8 +33,9 @@ using PresetNameTable = std::array<std::string, kPresetCount>;
 // The application-wide preset names, entry n for preset n (0-based).
 PresetNameTable& ConsolePresetNames();
 
-// Reads the three sections in order, writing each missing default back at
-// once. A stored value outside its table counts as missing.
+// Reads the three sections in order, writing each missing default back (in
+// reading order, stored together in one batch when the reading ends). A
+// stored value outside its table counts as missing.
 void LoadSettings(SettingsStore& store, ConsoleSettings& settings, PresetNameTable& presetNames);
 
 // Line speed for the stored "Baud" index; index 8 is 115000.

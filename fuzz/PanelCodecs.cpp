@@ -16,12 +16,8 @@
 #include "Dsp723xCodec.h"
 #include "Dsp7440Codec.h"
 #include "ToursSectorsCodec.h"
-
-#include <cstdlib>
 #include "AzimuthCodec.h"
 #include "CameraIdCodec.h"
-#include "DayNightCodec.h"
-#include "Dsp7100Codec.h"
 #include "FindAddressCodec.h"
 
 #include <cstdlib>

@@ -35,11 +35,17 @@ struct LineParameters {
     int stopBits = 1;
     int eventMask = 9;   // received character and CTS
     size_t writeBufferSize = 128;
+
+    bool operator==(const LineParameters&) const = default;
 };
 
 // A line that can be opened and monitored: the real serial port, or a fake.
 class SerialLine : public Line {
 public:
+    // Starts opening the device so that the caller can go on meanwhile; the
+    // next OpenPort with the same parameters finishes it. A line that opens
+    // at once need do nothing here.
+    virtual void BeginOpen(const LineParameters& /*parameters*/) {}
     virtual bool OpenPort(LineOwner* owner, const LineParameters& parameters) = 0;
     virtual bool StartMonitoring() = 0;
     virtual bool IsOpen() const = 0;

@@ -1,6 +1,5 @@
 #include "TrafficText.h"
 
-#include <cstdio>
 
 namespace {
 // Appends into a fixed buffer; output beyond its end is dropped.
@@ -20,11 +19,22 @@ public:
         while (*s)
             Char(*s++);
     }
-    void Hex(const char* format, unsigned value)
+    // A byte in hexadecimal inside literal text: the format holds one
+    // "%02X" (zero-padded) or "%2X" (blank-padded), as printf would read it.
+    // Every frame shown passes here, so it is done without printf.
+    void Hex(const char* format, uint8_t value)
     {
-        char piece[16];
-        std::snprintf(piece, sizeof piece, format, value);
-        Text(piece);
+        static constexpr char kDigits[] = "0123456789ABCDEF";
+        for (const char* f = format; *f; ++f) {
+            if (*f != '%') {
+                Char(*f);
+                continue;
+            }
+            const bool zeroPadded = f[1] == '0';
+            f += zeroPadded ? 3 : 2; // onto the 'X'
+            Char(value > 0xF ? kDigits[value >> 4] : zeroPadded ? '0' : ' ');
+            Char(kDigits[value & 0xF]);
+        }
     }
     size_t used() const { return used_; }
 

@@ -22,7 +22,7 @@ int QtSettingsStore::GetInt(const std::string& section, const std::string& key, 
 void QtSettingsStore::SetInt(const std::string& section, const std::string& key, int value)
 {
     settings_.setValue(KeyPath(section, key), value);
-    settings_.sync();
+    Written();
 }
 
 std::string QtSettingsStore::GetString(const std::string& section, const std::string& key,
@@ -35,5 +35,24 @@ std::string QtSettingsStore::GetString(const std::string& section, const std::st
 void QtSettingsStore::SetString(const std::string& section, const std::string& key, const std::string& value)
 {
     settings_.setValue(KeyPath(section, key), QString::fromStdString(value));
-    settings_.sync();
+    Written();
+}
+
+// On Linux every sync rewrites the whole settings file: a batch of writes
+// is stored with one.
+void QtSettingsStore::Written()
+{
+    if (batchDepth_ == 0)
+        settings_.sync();
+}
+
+void QtSettingsStore::BeginBatch()
+{
+    ++batchDepth_;
+}
+
+void QtSettingsStore::EndBatch()
+{
+    if (batchDepth_ > 0 && --batchDepth_ == 0)
+        settings_.sync();
 }

@@ -2,9 +2,59 @@
 
 #include <SDL.h>
 
+#include <QLibrary>
 #include <algorithm>
 
+// The SDL functions the joystick uses, taken from the library at run time.
+struct SdlFunctions {
+    decltype(&SDL_SetHint) SetHint;
+    decltype(&SDL_InitSubSystem) InitSubSystem;
+    decltype(&SDL_QuitSubSystem) QuitSubSystem;
+    decltype(&SDL_NumJoysticks) NumJoysticks;
+    decltype(&SDL_JoystickOpen) JoystickOpen;
+    decltype(&SDL_JoystickClose) JoystickClose;
+    decltype(&SDL_JoystickUpdate) JoystickUpdate;
+    decltype(&SDL_JoystickNumAxes) JoystickNumAxes;
+    decltype(&SDL_JoystickGetAxis) JoystickGetAxis;
+    decltype(&SDL_JoystickNumButtons) JoystickNumButtons;
+    decltype(&SDL_JoystickGetButton) JoystickGetButton;
+    decltype(&SDL_JoystickNumHats) JoystickNumHats;
+    decltype(&SDL_JoystickGetHat) JoystickGetHat;
+};
+
 namespace {
+template <typename F>
+bool Resolve(QLibrary& library, const char* name, F& f)
+{
+    f = reinterpret_cast<F>(library.resolve(name));
+    return f != nullptr;
+}
+
+// Null when the library is missing or lacks a function. The library stays
+// loaded for the rest of the run.
+const SdlFunctions* LoadSdl()
+{
+#ifdef Q_OS_WIN
+    static QLibrary library(QStringLiteral("SDL2"));
+#else
+    static QLibrary library(QStringLiteral("SDL2-2.0"), 0);
+#endif
+    static SdlFunctions f{};
+    static const bool loaded =
+        library.load() && Resolve(library, "SDL_SetHint", f.SetHint) &&
+        Resolve(library, "SDL_InitSubSystem", f.InitSubSystem) && Resolve(library, "SDL_QuitSubSystem", f.QuitSubSystem) &&
+        Resolve(library, "SDL_NumJoysticks", f.NumJoysticks) && Resolve(library, "SDL_JoystickOpen", f.JoystickOpen) &&
+        Resolve(library, "SDL_JoystickClose", f.JoystickClose) &&
+        Resolve(library, "SDL_JoystickUpdate", f.JoystickUpdate) &&
+        Resolve(library, "SDL_JoystickNumAxes", f.JoystickNumAxes) &&
+        Resolve(library, "SDL_JoystickGetAxis", f.JoystickGetAxis) &&
+        Resolve(library, "SDL_JoystickNumButtons", f.JoystickNumButtons) &&
+        Resolve(library, "SDL_JoystickGetButton", f.JoystickGetButton) &&
+        Resolve(library, "SDL_JoystickNumHats", f.JoystickNumHats) &&
+        Resolve(library, "SDL_JoystickGetHat", f.JoystickGetHat);
+    return loaded ? &f : nullptr;
+}
+
 // SDL axes run from -32768 to 32767; the console reads 0 to 65535.
 int Position(Sint16 value)
 {
@@ -29,33 +79,52 @@ int HatHundredths(Uint8 hat)
 
 SdlJoystick::SdlJoystick()
 {
-    // The program keeps its own signal handling: SIGTERM and SIGINT end it.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0)
-        return;
-    initialised_ = true;
-    if (SDL_NumJoysticks() > 0)
-        device_ = SDL_JoystickOpen(0);
     timer_.setInterval(20);
     connect(&timer_, &QTimer::timeout, this, &SdlJoystick::Poll);
 }
 
 SdlJoystick::~SdlJoystick()
 {
+    if (!sdl_)
+        return;
     if (device_)
-        SDL_JoystickClose(device_);
-    if (initialised_)
-        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+        sdl_->JoystickClose(device_);
+    sdl_->QuitSubSystem(SDL_INIT_JOYSTICK);
+}
+
+void SdlJoystick::Start() const
+{
+    if (started_)
+        return;
+    started_ = true;
+    const SdlFunctions* sdl = LoadSdl();
+    if (!sdl)
+        return;
+    // The program keeps its own signal handling: SIGTERM and SIGINT end it.
+    sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl->SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    if (sdl->InitSubSystem(SDL_INIT_JOYSTICK) != 0)
+        return;
+    sdl_ = sdl;
+    if (sdl_->NumJoysticks() > 0)
+        device_ = sdl_->JoystickOpen(0);
+}
+
+bool SdlJoystick::Present() const
+{
+    Start();
+    return device_ != nullptr;
 }
 
 JoystickCaps SdlJoystick::Caps() const
 {
-    return JoystickCapsForAxes(device_ ? SDL_JoystickNumAxes(device_) : 0);
+    Start();
+    return JoystickCapsForAxes(device_ ? sdl_->JoystickNumAxes(device_) : 0);
 }
 
 void SdlJoystick::Capture(JoystickListener* listener)
 {
+    Start();
     listener_ = listener;
     if (device_) {
         last_ = Read();
@@ -72,19 +141,19 @@ void SdlJoystick::Release()
 JoystickSample SdlJoystick::Read() const
 {
     JoystickSample s;
-    const int axes = SDL_JoystickNumAxes(device_);
+    const int axes = sdl_->JoystickNumAxes(device_);
     if (axes > 0)
-        s.x = Position(SDL_JoystickGetAxis(device_, 0));
+        s.x = Position(sdl_->JoystickGetAxis(device_, 0));
     if (axes > 1)
-        s.y = Position(SDL_JoystickGetAxis(device_, 1));
+        s.y = Position(sdl_->JoystickGetAxis(device_, 1));
     if (axes > 2)
-        s.z = Position(SDL_JoystickGetAxis(device_, 2));
-    const int buttons = std::min(SDL_JoystickNumButtons(device_), 32);
+        s.z = Position(sdl_->JoystickGetAxis(device_, 2));
+    const int buttons = std::min(sdl_->JoystickNumButtons(device_), 32);
     for (int b = 0; b < buttons; ++b)
-        if (SDL_JoystickGetButton(device_, b))
+        if (sdl_->JoystickGetButton(device_, b))
             s.buttons |= 1u << b;
-    if (SDL_JoystickNumHats(device_) > 0)
-        s.pov = HatHundredths(SDL_JoystickGetHat(device_, 0));
+    if (sdl_->JoystickNumHats(device_) > 0)
+        s.pov = HatHundredths(sdl_->JoystickGetHat(device_, 0));
     return s;
 }
 
@@ -92,7 +161,7 @@ void SdlJoystick::Poll()
 {
     if (!listener_ || !device_)
         return;
-    SDL_JoystickUpdate();
+    sdl_->JoystickUpdate();
     JoystickSample now = Read();
     now.buttonNumber = last_.buttonNumber;
     for (int b = 1; b <= 32; ++b) {

@@ -17,6 +17,7 @@ SerialPort::SerialPort(Prompter& prompter) : prompter_(prompter)
 SerialPort::~SerialPort()
 {
     Close();
+    DiscardPending();
 }
 
 void SerialPort::Close()
@@ -27,12 +28,16 @@ void SerialPort::Close()
     }
 }
 
-bool SerialPort::OpenPort(LineOwner* owner, const LineParameters& parameters)
+void SerialPort::DiscardPending()
 {
-    returnWatch_.stop();
-    Close();
-    owner_ = owner;
-    parameters_ = parameters;
+    if (pending_) {
+        pending_->Shutdown();
+        pending_.reset();
+    }
+}
+
+std::unique_ptr<CommThread> SerialPort::StartThread(const LineParameters& parameters)
+{
     auto thread = std::make_unique<CommThread>(parameters);
     // Bytes an earlier thread had already handed over belong to the old line.
     const unsigned generation = ++generation_;
@@ -62,6 +67,32 @@ bool SerialPort::OpenPort(LineOwner* owner, const LineParameters& parameters)
             },
             Qt::QueuedConnection);
     thread->start();
+    return thread;
+}
+
+void SerialPort::BeginOpen(const LineParameters& parameters)
+{
+    // An open port is opened again only by OpenPort.
+    if (thread_ || pending_)
+        return;
+    pending_ = StartThread(parameters);
+    pendingParameters_ = parameters;
+}
+
+bool SerialPort::OpenPort(LineOwner* owner, const LineParameters& parameters)
+{
+    returnWatch_.stop();
+    Close();
+    owner_ = owner;
+    parameters_ = parameters;
+    // A thread begun for these parameters has been opening the device
+    // meanwhile; one begun for others is of no use.
+    std::unique_ptr<CommThread> thread;
+    if (pending_ && pendingParameters_ == parameters)
+        thread = std::move(pending_);
+    DiscardPending();
+    if (!thread)
+        thread = StartThread(parameters);
     if ((!thread->isRunning() && !thread->isFinished()) || !thread->WaitOpened()) {
         thread->Shutdown();
         return false;

@@ -26,6 +26,9 @@ public:
     explicit SerialPort(Prompter& prompter);
     ~SerialPort() override;
 
+    // Starts the port's thread, which opens the device while the caller
+    // goes on; nothing is delivered before OpenPort and StartMonitoring.
+    void BeginOpen(const LineParameters& parameters) override;
     // Stops a running thread first. False when the device cannot be opened.
     bool OpenPort(LineOwner* owner, const LineParameters& parameters) override;
     bool StartMonitoring() override;
@@ -48,11 +51,15 @@ private:
     void Close();
     void OnLost(const QString& systemText);
     void WatchForReturn();
+    std::unique_ptr<CommThread> StartThread(const LineParameters& parameters);
+    void DiscardPending();
 
     Prompter& prompter_;
     LineOwner* owner_ = nullptr;
     LineParameters parameters_;
     std::unique_ptr<CommThread> thread_;
+    std::unique_ptr<CommThread> pending_; // begun, not yet taken by OpenPort
+    LineParameters pendingParameters_;
     unsigned generation_ = 0;
     bool reporting_ = false;
     QTimer returnWatch_;

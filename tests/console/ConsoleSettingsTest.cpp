@@ -44,6 +44,50 @@ TEST(LoadSettings, CleanProfileGetsExactlyTheDefaults)
     EXPECT_EQ(s.dwellTime, 5);
 }
 
+// A first start writes its defaults back in one store of the profile (one
+// file rewrite, not one per key); a profile that lacks nothing is not
+// written at all, and a change made after loading is stored at once.
+TEST(LoadSettings, DefaultsReachTheProfileInOneStore)
+{
+    struct Case {
+        const char* what;
+        Values stored;
+        size_t stores;
+    };
+    Values partial = CleanProfile();
+    partial.erase("Setup/RxType");
+    partial.erase("Presets/P17");
+    Values full = CleanProfile();
+    const Case cases[] = {
+        {"clean profile", {}, 1},
+        {"two keys missing", partial, 1},
+        {"nothing missing", full, 0},
+    };
+    for (const Case& c : cases) {
+        MemorySettingsStore store;
+        store.values = c.stored;
+        ConsoleSettings s;
+        PresetNameTable names;
+        LoadSettings(store, s, names);
+        EXPECT_EQ(store.batchDepth, 0) << c.what;
+        ASSERT_EQ(store.stores.size(), c.stores) << c.what;
+        if (c.stores == 1) {
+            EXPECT_EQ(store.stores[0], store.writes) << c.what << ": every default in reading order";
+        }
+        EXPECT_EQ(store.values, CleanProfile()) << c.what;
+
+        store.SetInt("Setup", "Baud", 6);
+        ASSERT_EQ(store.stores.size(), c.stores + 1) << c.what;
+        EXPECT_EQ(store.stores.back(), std::vector<std::string>{"Setup/Baud"}) << c.what;
+    }
+    MemorySettingsStore partialStore;
+    partialStore.values = partial;
+    ConsoleSettings s;
+    PresetNameTable names;
+    LoadSettings(partialStore, s, names);
+    EXPECT_EQ(partialStore.writes, (std::vector<std::string>{"Setup/RxType", "Presets/P17"}));
+}
+
 TEST(LoadSettings, StoredValuesAreUsedAsStoredUnlessTheyIndexPastAList)
 {
     constexpr int kUnchanged = INT_MIN;

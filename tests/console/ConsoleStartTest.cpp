@@ -27,6 +27,9 @@ TEST(ConsoleStart, OpensTheStoredPortWithItsLineSettings)
     EXPECT_TRUE(t.prompter.shown.empty());
     EXPECT_FALSE(t.console->link().sendingSuspended);
     EXPECT_EQ(t.console->windowTitle().toStdString(), "Vexa - Pivora");
+    // The opening was begun, with the same line, while the window was built.
+    ASSERT_EQ(t.line.begun.size(), 1u);
+    EXPECT_TRUE(t.line.begun[0] == t.line.opened);
 }
 
 TEST(ConsoleStart, MissingPortIsReportedAndTheConsoleCarriesOn)
@@ -64,6 +67,49 @@ TEST(ConsoleStart, AcknowledgementAndRepliesPaceTheQueue)
     ASSERT_EQ(t.line.written.size(), 3u);
     EXPECT_EQ(t.line.written[2], FakeLine::Bytes{0x06});
     EXPECT_TRUE(t.console->link().linkReady);
+}
+
+// The joystick service is started, and the program told that the console
+// has started (a first start's settings are written then), once the first
+// request is out; from then on the joystick works the lens, and closing the
+// console lets it go.
+TEST(ConsoleStart, JoystickAndTheStartedHookComeOnceTheFirstRequestIsOut)
+{
+    struct FakeJoystick : JoystickSource {
+        bool Present() const override
+        {
+            ++asked;
+            return true;
+        }
+        JoystickCaps Caps() const override { return {}; }
+        void Capture(JoystickListener* l) override { listener = l; }
+        void Release() override { listener = nullptr; }
+        JoystickListener* listener = nullptr;
+        mutable int asked = 0;
+    } joystick;
+    TestConsole t({}, true, &joystick);
+    EXPECT_EQ(joystick.asked, 0);
+    EXPECT_EQ(joystick.listener, nullptr);
+    EXPECT_EQ(t.started, 0);
+
+    t.clock.Advance(4);
+    EXPECT_TRUE(t.line.written.empty());
+    EXPECT_EQ(t.started, 0);
+    t.clock.Advance(1);
+    ASSERT_EQ(t.line.written.size(), 1u);
+    EXPECT_EQ(t.line.written[0], (FakeLine::Bytes{0xF8, 0xFF, 'A', '?', 0x81}));
+    ASSERT_NE(joystick.listener, nullptr);
+    EXPECT_EQ(t.started, 1);
+
+    joystick.listener->JoystickButton(1, true);
+    t.clock.Advance(5);
+    ASSERT_EQ(t.line.written.size(), 2u);
+    EXPECT_EQ(t.line.written[1], (FakeLine::Bytes{0xF8, 0x01, 'Z', 'I', 0x82}));
+    t.clock.Advance(3000);
+    EXPECT_EQ(t.started, 1) << "once";
+
+    t.console.reset();
+    EXPECT_EQ(joystick.listener, nullptr);
 }
 
 TEST(ConsoleStart, StartsAtTheLowestAddressOfTheProtocol)

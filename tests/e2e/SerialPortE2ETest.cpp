@@ -216,3 +216,36 @@ TEST_F(PtyFixture, WritesThatClearArrivingRepliesReportNoError)
     Write(kPstsF8);
     EXPECT_TRUE(WaitFor([&] { return owner.received.size() > acknowledged; }));
 }
+
+// The console begins opening its port while it builds its window: OpenPort
+// takes that opening only for the same line, drops one begun for another,
+// and a missing device fails either way. Begun while a port is open,
+// nothing changes.
+TEST_F(PtyFixture, AnOpeningBegunEarlyIsTakenOnlyForTheSameLine)
+{
+    LineParameters missing = params;
+    missing.device = "/dev/pivora-no-such-device";
+    struct Case {
+        const char* what;
+        LineParameters begun, opened;
+        bool opens;
+    } cases[] = {
+        {"same line", params, params, true},
+        {"another line begun", missing, params, true},
+        {"missing device", missing, missing, false},
+    };
+    for (const Case& c : cases) {
+        SerialPort line(prompter);
+        Owner heard;
+        line.BeginOpen(c.begun);
+        ASSERT_EQ(line.OpenPort(&heard, c.opened), c.opens) << c.what;
+        if (!c.opens)
+            continue;
+        ASSERT_TRUE(line.StartMonitoring()) << c.what;
+        line.BeginOpen(missing); // the open port stays as it is
+        line.WriteToPort(kPstsF8.data(), kPstsF8.size());
+        ASSERT_TRUE(WaitFor([&] { return !heard.received.empty(); })) << c.what;
+        EXPECT_EQ(heard.received, Bytes{0x06}) << c.what;
+    }
+    EXPECT_TRUE(prompter.shown.empty()) << prompter.shown[0].text;
+}

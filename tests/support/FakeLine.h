@@ -11,6 +11,7 @@ class FakeLine : public SerialLine {
 public:
     using Bytes = std::vector<uint8_t>;
 
+    void BeginOpen(const LineParameters& parameters) override { begun.push_back(parameters); }
     bool OpenPort(LineOwner* owner, const LineParameters& parameters) override
     {
         ++openCount;
@@ -49,6 +50,7 @@ public:
     int openCount = 0;
     bool monitoring = false;
     LineParameters opened;
+    std::vector<LineParameters> begun;
     std::vector<Bytes> written;
 
 private:

@@ -17,7 +17,8 @@ struct TestConsole {
         line.openSucceeds = portOpens;
         settings = s;
         console = std::make_unique<ConsoleDialog>(
-            ConsoleServices{store, prompter, modal, clock, clock, line, data, {}, joystick}, settings);
+            ConsoleServices{store, prompter, modal, clock, clock, line, data, {}, joystick, [this] { ++started; }},
+            settings);
     }
 
     std::vector<FakeLine::Bytes> Written() const { return line.written; }
@@ -30,5 +31,6 @@ struct TestConsole {
     QTemporaryDir dataDir;
     DataFolder data{dataDir.path().toStdString()};
     ConsoleSettings settings;
+    int started = 0; // the console's started hook ran
     std::unique_ptr<ConsoleDialog> console;
 };
