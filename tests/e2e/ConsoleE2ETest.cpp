@@ -18,6 +18,7 @@
 #include "SteadyClock.h"
 #include "ToursSectorsDialog.h"
 #include "TourGrid.h"
+#include "TrafficHistoryWindow.h"
 #include "WaitFor.h"
 
 #include <QApplication>
@@ -1230,3 +1231,45 @@ TEST_F(SimulatedConsole, CameraIdAndAzimuthSettingsReachTheCamera)
     EXPECT_TRUE(prompter.shown.empty()) << prompter.Joined();
 }
 
+
+// A session against the camera shows in the traffic history, both ways and
+// in order, and is saved as text, one line a frame.
+TEST_F(SimulatedConsole, TrafficHistoryShowsAndSavesTheSession)
+{
+    ASSERT_TRUE(Open(SimOptions{})) << host.error();
+    PastStartup();
+    console->EnqueueCommand("PSTS");
+    ASSERT_TRUE(WaitFor([&] { return heard("PSTS") > 0 && console->link().linkReady; }));
+    console->findChild<QAbstractButton*>(QStringLiteral("History"))->click();
+    auto* window = console->findChild<TrafficHistoryWindow*>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    std::vector<std::string> lines;
+    auto sentThenAcknowledged = [&] {
+        window->Refresh();
+        lines = window->ShownLines();
+        for (size_t i = 0; i + 1 < lines.size(); ++i)
+            if (lines[i].find("  Tx   F8 01 PSTS") != std::string::npos &&
+                lines[i + 1].find("  Rx   Ack  [06]") != std::string::npos)
+                return true;
+        return false;
+    };
+    ASSERT_TRUE(WaitFor(sentThenAcknowledged));
+    // The start-up requests came first.
+    EXPECT_NE(lines.front().find("  Tx  "), std::string::npos) << lines.front();
+
+    const std::string path = dir.filePath(QStringLiteral("history.txt")).toStdString();
+    prompter.files.push_back(path);
+    window->findChild<QAbstractButton*>(QStringLiteral("Save"))->click();
+    QFile saved(QString::fromStdString(path));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    // Lines end in CR LF, as the other text files the console writes.
+    const QList<QByteArray> savedLines = saved.readAll().replace("\r\n", "\n").split('\n');
+    window->Refresh();
+    const std::vector<std::string> shown = window->ShownLines();
+    ASSERT_GE(savedLines.size(), lines.size());
+    for (size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(savedLines[static_cast<qsizetype>(i)].toStdString(), shown[i]);
+    window->close();
+    EXPECT_EQ(prompter.shown.size(), 1u) << "only the file chooser\n" << prompter.Joined();
+}
