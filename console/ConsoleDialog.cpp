@@ -7,6 +7,7 @@
 #include "Dsp7100Panel.h"
 #include "Dsp723xPanel.h"
 #include "Lamp.h"
+#include "LensShortcuts.h"
 #include "PTControl.h"
 #include "PictureButton.h"
 #include "PortNames.h"
@@ -17,6 +18,7 @@
 #include "TrafficText.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
@@ -50,6 +52,7 @@ ConsoleDialog::ConsoleDialog(ConsoleServices services, const ConsoleSettings& se
     ConnectPresetControls();
     ConnectLogFunctions();
     Initialise();
+    qApp->installEventFilter(this);
 }
 
 ConsoleDialog::~ConsoleDialog()
@@ -134,8 +137,12 @@ void ConsoleDialog::SetLensToolTips()
         {IrisOpen, "Open"}, {IrisClose, "Close"}, {ColorRed, "Red"}, {ColorBlue, "Blue"},
         {IntegrationUp, "Increased"}, {IntegrationDown, "Decreased"},
     };
-    for (auto [id, tip] : tips)
-        control(id)->setToolTip(QString::fromLatin1(tip));
+    for (auto [id, tip] : tips) {
+        QString text = QString::fromLatin1(tip);
+        if (const char* keys = LensShortcutText(id))
+            text += QStringLiteral(" (%1)").arg(QString::fromLatin1(keys));
+        control(id)->setToolTip(text);
+    }
 }
 
 void ConsoleDialog::FillPresetList()
