@@ -273,3 +273,37 @@ TEST(ConsoleKeyboard, EnterInAFieldPressesNoPictureButton)
         EXPECT_TRUE(t.console->isVisible()) << w->objectName().toStdString();
     }
 }
+
+// The release of a key held while another window comes to the front never
+// reaches the console: the motion ends when the console is left, once.
+TEST(ConsoleKeyboard, LeavingTheConsoleEndsAShortcutHold)
+{
+    TestConsole t(Types(12, 8));
+    ShowActive(t);
+    QLineEdit* pan = Field(t, Pan);
+    pan->setFocus();
+    QTest::mousePress(Button(t, FocusNear), Qt::LeftButton);
+    const Texts start = TextsOf(Follow(t, 300));
+    QTest::mouseRelease(Button(t, FocusNear), Qt::LeftButton);
+    const Texts stop = TextsOf(Follow(t, 300));
+    Key(pan, true, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(TextsOf(Follow(t, 300)), start);
+
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_FALSE(Button(t, FocusNear)->isDown());
+    EXPECT_EQ(TextsOf(Follow(t, 300)), stop);
+    QTest::keyRelease(&other, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(TextsOf(Follow(t, 300)), Texts{});
+
+    // Back in the console, the shortcut holds again.
+    QApplication::setActiveWindow(t.console.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.console.get()));
+    pan->setFocus();
+    Key(pan, true, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(TextsOf(Follow(t, 300)), start);
+    Key(pan, false, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(TextsOf(Follow(t, 300)), stop);
+}
