@@ -220,10 +220,10 @@ TEST(ConsoleKeyboard, TabReachesEveryEnabledControl)
         };
         // The control the focus is in: a box's inner field counts as the box.
         auto owner = [&](QWidget* w) {
-            QWidget* found = nullptr;
-            for (; w && w != t.console.get(); w = w->parentWidget())
-                if (isControl(w) && !qobject_cast<PTControl*>(w->parentWidget()))
-                    found = w;
+            QWidget* found = w;
+            for (QWidget* p = w; p && p != t.console.get(); p = p->parentWidget())
+                if (qobject_cast<QComboBox*>(p) || qobject_cast<QAbstractSpinBox*>(p))
+                    found = p;
             return found;
         };
         std::set<QWidget*> reached;
