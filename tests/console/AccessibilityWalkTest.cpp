@@ -179,8 +179,8 @@ TEST(AccessibilityWalk, ConsoleForEachKindOfReceiver)
 TEST(AccessibilityWalk, SetupAndItsDialogs)
 {
     ConsoleSettings s;
-    s.receiverType = 5;
-    s.cameraType = 3;
+    s.receiverType = 12; // both maintenance buttons enabled
+    s.cameraType = 8;
     TestConsole t(s);
     t.console->show();
     Settle(t);
@@ -206,8 +206,11 @@ TEST(AccessibilityWalk, SetupAndItsDialogs)
         return int(QDialog::Rejected);
     });
     static_cast<QAbstractButton*>(t.console->control(ConsoleControl::CameraSetup))->click();
-    EXPECT_GE(walked, 1);
+    // Each dialog that opened was walked.
+    ASSERT_FALSE(t.modal.titles.empty());
     EXPECT_EQ(t.modal.titles.front(), "Setup");
+    EXPECT_EQ(walked, int(t.modal.titles.size()));
+    EXPECT_EQ(t.modal.titles, (std::vector<std::string>{"Setup", "Lens Maintenance", "Other Maintenance"}));
 
     PlaceholderDialog placeholder(QStringLiteral("Lens Maintenance"));
     ExpectNamed(placeholder, "placeholder");
