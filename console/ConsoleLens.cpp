@@ -253,8 +253,12 @@ bool ConsoleDialog::OnLensShortcut(QKeyEvent* event)
         return false;
     if (event->isAutoRepeat() || shortcutHeld_)
         return true;
+    // One lens motion at a time: a button held by the mouse or Space keeps it.
+    for (auto [lensId, lens] : kLensButtons)
+        if (static_cast<PictureButton*>(control(lensId))->isHeld())
+            return true;
     auto* button = static_cast<PictureButton*>(control(id));
-    if (button->isEnabled() && button->isVisibleTo(this) && !button->isHeld()) {
+    if (button->isEnabled() && button->isVisibleTo(this)) {
         shortcutHeld_ = button;
         shortcutHeldId_ = id;
         button->Hold();

@@ -307,3 +307,22 @@ TEST(ConsoleKeyboard, LeavingTheConsoleEndsAShortcutHold)
     Key(pan, false, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(TextsOf(Follow(t, 300)), stop);
 }
+
+// While the mouse holds one lens button a shortcut starts no second motion,
+// so the stop the release sends is the held button's own.
+TEST(ConsoleKeyboard, AShortcutWaitsForAButtonHeldByTheMouse)
+{
+    TestConsole t(Types(12, 8));
+    ShowActive(t);
+    QLineEdit* pan = Field(t, Pan);
+    pan->setFocus();
+    QTest::mousePress(Button(t, ZoomIn), Qt::LeftButton);
+    const Texts start = TextsOf(Follow(t, 300));
+    ASSERT_EQ(start.size(), 1u);
+    Key(pan, true, Qt::Key_N, Qt::ControlModifier);
+    Key(pan, false, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_FALSE(Button(t, FocusNear)->isDown());
+    EXPECT_EQ(TextsOf(Follow(t, 300)), Texts{});
+    QTest::mouseRelease(Button(t, ZoomIn), Qt::LeftButton);
+    EXPECT_EQ(TextsOf(Follow(t, 300)), Texts{"ZS"});
+}
