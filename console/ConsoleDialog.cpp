@@ -24,6 +24,7 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <tuple>
 
 using namespace ConsoleControl;
 
@@ -132,13 +133,16 @@ void ConsoleDialog::Initialise()
 
 void ConsoleDialog::SetLensToolTips()
 {
-    constexpr std::pair<int, const char*> tips[] = {
-        {ZoomIn, "In"},   {ZoomOut, "Out"}, {FocusNear, "Near"}, {FocusFar, "Far"},
-        {IrisOpen, "Open"}, {IrisClose, "Close"}, {ColorRed, "Red"}, {ColorBlue, "Blue"},
-        {IntegrationUp, "Increased"}, {IntegrationDown, "Decreased"},
+    // The function of each button, for screen readers: "Zoom In".
+    constexpr std::tuple<int, const char*, const char*> tips[] = {
+        {ZoomIn, "In", "Zoom"},           {ZoomOut, "Out", "Zoom"},          {FocusNear, "Near", "Focus"},
+        {FocusFar, "Far", "Focus"},       {IrisOpen, "Open", "Iris"},        {IrisClose, "Close", "Iris"},
+        {ColorRed, "Red", "Color"},       {ColorBlue, "Blue", "Color"},      {IntegrationUp, "Increased", "Integration"},
+        {IntegrationDown, "Decreased", "Integration"},
     };
-    for (auto [id, tip] : tips) {
+    for (auto [id, tip, function] : tips) {
         QString text = QString::fromLatin1(tip);
+        control(id)->setAccessibleDescription(QString::fromLatin1(function) + QLatin1Char(' ') + text);
         if (const char* keys = LensShortcutText(id))
             text += QStringLiteral(" (%1)").arg(QString::fromLatin1(keys));
         control(id)->setToolTip(text);

@@ -143,7 +143,7 @@ TEST(ConsoleKeyboard, ShortcutOfADisabledButtonSendsNothing)
     EXPECT_EQ(log->text().toStdString(), "abcOn-");
 }
 
-TEST(ConsoleKeyboard, LensButtonsNameTheirShortcutsInTheirToolTips)
+TEST(ConsoleKeyboard, LensButtonsNameTheirShortcutsAndFunctions)
 {
     TestConsole t;
     const std::pair<int, const char*> tips[] = {
@@ -154,6 +154,10 @@ TEST(ConsoleKeyboard, LensButtonsNameTheirShortcutsInTheirToolTips)
     };
     for (auto [id, tip] : tips)
         EXPECT_EQ(t.console->control(id)->toolTip().toStdString(), tip) << id;
+    // A screen reader hears the caption and the function.
+    EXPECT_EQ(t.console->control(IrisClose)->accessibleName().toStdString(), "IC");
+    EXPECT_EQ(t.console->control(IrisClose)->accessibleDescription().toStdString(), "Iris Close");
+    EXPECT_EQ(t.console->control(IntegrationUp)->accessibleDescription().toStdString(), "Integration Increased");
 }
 
 // Holding an arrow key on the pad drives toward that edge until it is let
