@@ -7,6 +7,7 @@
 #include "Dsp7100Panel.h"
 #include "Dsp723xPanel.h"
 #include "Lamp.h"
+#include "LensShortcuts.h"
 #include "PTControl.h"
 #include "PictureButton.h"
 #include "PortNames.h"
@@ -17,11 +18,13 @@
 #include "TrafficText.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <tuple>
 
 using namespace ConsoleControl;
 
@@ -50,6 +53,7 @@ ConsoleDialog::ConsoleDialog(ConsoleServices services, const ConsoleSettings& se
     ConnectPresetControls();
     ConnectLogFunctions();
     Initialise();
+    qApp->installEventFilter(this);
 }
 
 ConsoleDialog::~ConsoleDialog()
@@ -129,13 +133,20 @@ void ConsoleDialog::Initialise()
 
 void ConsoleDialog::SetLensToolTips()
 {
-    constexpr std::pair<int, const char*> tips[] = {
-        {ZoomIn, "In"},   {ZoomOut, "Out"}, {FocusNear, "Near"}, {FocusFar, "Far"},
-        {IrisOpen, "Open"}, {IrisClose, "Close"}, {ColorRed, "Red"}, {ColorBlue, "Blue"},
-        {IntegrationUp, "Increased"}, {IntegrationDown, "Decreased"},
+    // The function of each button, for screen readers: "Zoom In".
+    constexpr std::tuple<int, const char*, const char*> tips[] = {
+        {ZoomIn, "In", "Zoom"},           {ZoomOut, "Out", "Zoom"},          {FocusNear, "Near", "Focus"},
+        {FocusFar, "Far", "Focus"},       {IrisOpen, "Open", "Iris"},        {IrisClose, "Close", "Iris"},
+        {ColorRed, "Red", "Color"},       {ColorBlue, "Blue", "Color"},      {IntegrationUp, "Increased", "Integration"},
+        {IntegrationDown, "Decreased", "Integration"},
     };
-    for (auto [id, tip] : tips)
-        control(id)->setToolTip(QString::fromLatin1(tip));
+    for (auto [id, tip, function] : tips) {
+        QString text = QString::fromLatin1(tip);
+        control(id)->setAccessibleDescription(QString::fromLatin1(function) + QLatin1Char(' ') + text);
+        if (const char* keys = LensShortcutText(id))
+            text += QStringLiteral(" (%1)").arg(QString::fromLatin1(keys));
+        control(id)->setToolTip(text);
+    }
 }
 
 void ConsoleDialog::FillPresetList()

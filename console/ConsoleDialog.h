@@ -37,6 +37,7 @@ class PTControl;
 class PictureButton;
 class QAbstractButton;
 class QComboBox;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -177,6 +178,9 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // The lens shortcuts: taken before the focused control sees them.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
@@ -247,6 +251,8 @@ private:
     LensContext MakeLensContext() const;
     void OnLensPress(LensButton button);
     void OnLensRelease();
+    bool OnLensShortcut(QKeyEvent* event);
+    void LetGoLensShortcut();
     void ApplyLatch(const LatchAction& action, int lampId, int firstButton, int secondButton, bool& state);
     void RunJavelinLatch(JavelinLatch action);
     bool* ToggleState(int id);
@@ -345,6 +351,8 @@ private:
     std::map<int, QWidget*> controls_;
     std::map<int, Lamp*> lamps_;
     PTControl* pad_ = nullptr;
+    PictureButton* shortcutHeld_ = nullptr; // the lens button a shortcut holds, and its id
+    int shortcutHeldId_ = 0;
     TrafficStrip* transmitStrip_ = nullptr;
     TrafficStrip* receiveStrip_ = nullptr;
     QSpinBox* cameraAddress_ = nullptr;

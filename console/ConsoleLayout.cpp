@@ -142,7 +142,9 @@ QGroupBox* ConsoleDialog::BuildCameraGroup()
     auto* grid = new QGridLayout(box);
     cameraAddress_ = Register(CameraAddress, new QSpinBox(this));
     cameraAddress_->setAlignment(Qt::AlignRight);
-    grid->addWidget(Caption("Address", this), 0, 0);
+    QLabel* addressCaption = Caption("Address", this);
+    addressCaption->setBuddy(cameraAddress_);
+    grid->addWidget(addressCaption, 0, 0);
     grid->addWidget(cameraAddress_, 0, 1);
     grid->addWidget(AddButton(Find, "Find"), 1, 0);
     grid->addWidget(AddButton(Reset, "Reset"), 1, 1);
@@ -274,7 +276,9 @@ QGroupBox* ConsoleDialog::BuildPositionsGroup()
         auto* field = Register(id, new HexEntryBox(this));
         field->setMaxLength(length);
         field->setMaximumWidth(60);
-        grid->addWidget(Caption(caption, this), 0, column, Qt::AlignHCenter);
+        QLabel* label = Caption(caption, this);
+        label->setBuddy(field);
+        grid->addWidget(label, 0, column, Qt::AlignHCenter);
         grid->addWidget(field, 1, column);
         ++column;
     }

@@ -4,12 +4,15 @@
 #include "ConsoleDialog.h"
 #include "ConsoleTimerIds.h"
 #include "Lamp.h"
+#include "LensShortcuts.h"
 #include "NtcipFrame.h"
 #include "PictureButton.h"
 #include "Prompter.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QKeyEvent>
+#include <utility>
 
 using namespace ConsoleControl;
 
@@ -221,4 +224,59 @@ void ConsoleDialog::OnDisableNtcip()
     }
     SendRawBytes(frame->data(), frame->size());
     timers_->Start(ConsoleTimer::NtcipFollowUp, 800);
+}
+
+// A lens shortcut pressed anywhere in the console holds its button until the
+// key is let go; the key never reaches the focused field. Auto-repeat of a
+// held key changes nothing.
+bool ConsoleDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this)
+        return OnLensShortcut(static_cast<QKeyEvent*>(event));
+    return QDialog::eventFilter(watched, event);
+}
+
+bool ConsoleDialog::OnLensShortcut(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (event->type() == QEvent::KeyRelease) {
+        if (!shortcutHeld_ || !LensShortcutReleases(shortcutHeldId_, key))
+            return false;
+        if (!event->isAutoRepeat())
+            LetGoLensShortcut();
+        return true;
+    }
+    const int id = LensShortcutButton(key, event->modifiers());
+    if (id == 0)
+        return false;
+    if (event->isAutoRepeat() || shortcutHeld_)
+        return true;
+    // One lens motion at a time: a button held by the mouse or Space keeps it.
+    for (auto [lensId, lens] : kLensButtons)
+        if (static_cast<PictureButton*>(control(lensId))->isHeld())
+            return true;
+    auto* button = static_cast<PictureButton*>(control(id));
+    if (button->isEnabled() && button->isVisibleTo(this)) {
+        shortcutHeld_ = button;
+        shortcutHeldId_ = id;
+        button->Hold();
+    }
+    return true;
+}
+
+void ConsoleDialog::LetGoLensShortcut()
+{
+    if (PictureButton* button = std::exchange(shortcutHeld_, nullptr))
+        button->LetGo();
+}
+
+// A key released while another window is active never reaches the
+// console: a motion held by a shortcut ends when the console is left.
+void ConsoleDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        LetGoLensShortcut();
+    QDialog::changeEvent(event);
 }

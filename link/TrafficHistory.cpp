@@ -19,7 +19,7 @@ const TrafficEntry& TrafficHistory::BySequence(uint64_t sequence) const
 
 std::string TrafficTimeText(const LocalDateTime& t)
 {
-    char text[16];
+    char text[24]; // room for the widest fields the formats allow
     std::snprintf(text, sizeof text, "%02d:%02d:%02d.%03d", t.hour % 100, t.minute % 100, t.second % 100,
                   t.millisecond % 1000);
     return text;

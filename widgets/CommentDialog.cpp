@@ -15,7 +15,7 @@ CommentDialog::CommentDialog(QWidget* parent) : QDialog(parent)
     auto* label = new QLabel(QStringLiteral("Please enter comments :"), this);
     editor_ = new QPlainTextEdit(this);
     editor_->setObjectName(QStringLiteral("Comments"));
-    editor_->setAccessibleName(QStringLiteral("Comments"));
+    editor_->setAccessibleName(QStringLiteral("Please enter comments"));
     label->setBuddy(editor_);
     QDialogButtonBox* buttons = OkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLinearGradient>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -36,12 +37,13 @@ PTControl::PTControl(QWidget* parent) : QWidget(parent)
     setAccessibleName(QStringLiteral("PTControl"));
     setAccessibleDescription(QStringLiteral("Pan/tilt pad: drag to steer the camera"));
     setCursor(Qt::CrossCursor);
+    // The arrow keys steer as a drag toward that edge does.
+    setFocusPolicy(Qt::StrongFocus);
     for (int i = 0; i < 4; ++i) {
         const QSize size = i < 2 ? QSize(11, 17) : QSize(17, 11);
         nudge_[i] = new PictureButton(QString::fromLatin1(kNudgeTips[i]), size, this);
         nudge_[i]->setObjectName(QString::fromLatin1(kNudgeNames[i]));
         nudge_[i]->setToolTip(QString::fromLatin1(kNudgeTips[i]));
-        nudge_[i]->setFocusPolicy(Qt::NoFocus);
         connect(nudge_[i], &QAbstractButton::clicked, this, [this, i] { Nudge(i); });
     }
     setFixedSize(outerSize_);
@@ -220,7 +222,7 @@ void PTControl::DragTo(QPoint point, bool first)
 
 void PTControl::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton || keyDrag_ != 0)
         return;
     // Qt keeps the mouse with the pad until the button is released, so the
     // release is seen wherever it happens.
@@ -239,9 +241,59 @@ void PTControl::mouseMoveEvent(QMouseEvent* event)
 
 void PTControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !dragging_)
+    if (event->button() != Qt::LeftButton || !dragging_ || keyDrag_ != 0)
         return;
+    EndDrag();
+}
+
+// Holding an arrow key drags to the middle of that edge of the pad (the
+// fastest speed in proportional mode); letting go ends the drag.
+void PTControl::keyPressEvent(QKeyEvent* event)
+{
+    const PadGeometry g = geometry();
+    QPoint edge;
+    switch (event->key()) {
+    case Qt::Key_Left: edge = QPoint(g.left, g.cy()); break;
+    case Qt::Key_Right: edge = QPoint(g.right - 1, g.cy()); break;
+    case Qt::Key_Up: edge = QPoint(g.cx(), g.top); break;
+    case Qt::Key_Down: edge = QPoint(g.cx(), g.bottom - 1); break;
+    default: return QWidget::keyPressEvent(event);
+    }
+    if (!event->isAutoRepeat() && !dragging_) {
+        dragging_ = true;
+        keyDrag_ = event->key();
+        zone_ = 0;
+        DragTo(edge, true);
+    }
+}
+
+void PTControl::keyReleaseEvent(QKeyEvent* event)
+{
+    if (keyDrag_ == 0 || event->key() != keyDrag_)
+        return QWidget::keyReleaseEvent(event);
+    if (!event->isAutoRepeat())
+        EndDrag();
+}
+
+// A drag held by a key never outlives the focus.
+void PTControl::focusOutEvent(QFocusEvent* event)
+{
+    if (keyDrag_ != 0)
+        EndDrag();
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void PTControl::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void PTControl::EndDrag()
+{
     dragging_ = false;
+    keyDrag_ = 0;
     zone_ = 0;
     lastPanSpeed_ = lastTiltSpeed_ = -1;
     Send(QStringLiteral("PSTS"));
@@ -281,6 +333,10 @@ void PTControl::paintEvent(QPaintEvent*)
         const QPoint c(geometry().cx(), geometry().cy());
         p.drawLine(c.x(), inner.top() + 1, c.x(), inner.bottom() - 1);
         p.drawLine(inner.left() + 1, c.y(), inner.right() - 1, c.y());
+    }
+    if (hasFocus()) {
+        p.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
+        p.drawRect(inner.adjusted(-2, -2, 1, 1));
     }
     if (dragging_) {
         const PadGeometry g = geometry();

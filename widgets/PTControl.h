@@ -11,7 +11,7 @@ class PictureButton;
 // mode each of the eight zones around the centre square sends a fixed
 // command; in proportional mode the distance from the centre sets the
 // speeds. Every drag ends with "PSTS". Commands go to the console window as
-// PtCommandEvents.
+// PtCommandEvents. With the focus, the arrow keys steer as a drag does.
 class PTControl : public QWidget {
     Q_OBJECT
 public:
@@ -54,8 +54,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void EndDrag();
     void Send(const QString& text);
     void DragTo(QPoint point, bool first);
     void Nudge(int direction);
@@ -72,6 +77,7 @@ private:
     int receiverType_ = 0;
 
     bool dragging_ = false;
+    int keyDrag_ = 0; // the arrow key that holds the drag, or 0 for the mouse
     int zone_ = 0;
     int lastPanSpeed_ = -1;
     int lastTiltSpeed_ = -1;

@@ -24,6 +24,10 @@ public:
     // button while held does not let it go.
     void SetHoldButton(bool hold) { hold_ = hold; }
     bool isHeld() const { return held_; }
+    // Holds and lets go as the mouse does, for a key that stands for the
+    // button elsewhere in the window (the console's lens shortcuts).
+    void Hold();
+    void LetGo();
 
     QSize sizeHint() const override { return size_; }
     QSize minimumSizeHint() const override { return size_; }
@@ -43,9 +47,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void Hold();
-    void LetGo();
-
     QString caption_;
     bool hold_ = false;
     bool held_ = false;

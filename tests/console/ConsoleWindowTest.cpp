@@ -77,7 +77,7 @@ TEST(ConsoleWindow, ControlsAreFoundByObjectAndAccessibleName)
         EXPECT_EQ(w->accessibleName().toStdString(), c.accessible) << c.objectName;
     }
     // The lens buttons carry their tool tips.
-    EXPECT_EQ(t.console->control(ZoomIn)->toolTip().toStdString(), "In");
+    EXPECT_EQ(t.console->control(ZoomIn)->toolTip().toStdString(), "In (Ctrl++)");
     EXPECT_EQ(t.console->control(IntegrationDown)->toolTip().toStdString(), "Decreased");
 }
 
