@@ -3,7 +3,6 @@
 #include "ConsoleSettings.h"
 #include "DataFolder.h"
 #include "ModalRunner.h"
-#include "PtyHost.h"
 #include "QtPrompter.h"
 #include "QtSettingsStore.h"
 #include "QtTimers.h"
@@ -11,6 +10,7 @@
 #include "SdlJoystick.h"
 #include "SerialPort.h"
 #include "SignalExit.h"
+#include "SimHost.h"
 #include "SimulatedCamera.h"
 #include "SteadyClock.h"
 
@@ -60,11 +60,11 @@ int main(int argc, char* argv[])
 
     std::string portOverride = parser.value(portOption).toStdString();
 
-    // The simulated camera runs on its own pseudo-terminal, with the frame
-    // mode and types of the current settings.
+    // The simulated camera runs on its own pseudo-terminal (on Windows the
+    // loopback TCP port), with the frame mode and types of the current settings.
     SteadyClock simClock;
     std::unique_ptr<SimulatedCamera> simulated;
-    PtyHost host;
+    SimHost host;
     if (parser.isSet(simulateOption)) {
         SimOptions options;
         options.address = 1;
@@ -74,7 +74,7 @@ int main(int argc, char* argv[])
         options.protocol = settings.protocol;
         simulated = std::make_unique<SimulatedCamera>(simClock, options);
         if (host.Start(*simulated))
-            portOverride = host.path();
+            portOverride = host.portName();
         else
             static_cast<Prompter&>(prompter).ShowMessage("The simulated camera could not be started:\n" + host.error(), ApplicationTitle());
     }

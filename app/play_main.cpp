@@ -6,11 +6,11 @@
 #include "ConsoleTimerIds.h"
 #include "Prompter.h"
 #include "PortNames.h"
-#include "PtyHost.h"
 #include "QtTimers.h"
 #include "ReceiveStateMachine.h"
 #include "SerialPort.h"
 #include "SignalExit.h"
+#include "SimHost.h"
 #include "SimulatedCamera.h"
 #include "SteadyClock.h"
 
@@ -211,7 +211,7 @@ int main(int argc, char* argv[])
 
     SteadyClock simClock;
     std::unique_ptr<SimulatedCamera> simulated;
-    PtyHost host;
+    SimHost host;
     std::string device = parser.value(portOption).toStdString();
     if (parser.isSet(simulateOption)) {
         SimOptions options;
@@ -222,7 +222,7 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "pivora-play: the simulated camera could not be started: %s\n", host.error().c_str());
             return kCannotPlay;
         }
-        device = host.path();
+        device = host.portName();
     }
 
     TerminalPrompter prompter;

@@ -1,16 +1,20 @@
-// pivora-sim: a simulated camera receiver on a pseudo-terminal.
+// pivora-sim: a simulated camera receiver on a pseudo-terminal (or the
+// loopback TCP port; Windows has that only).
+#ifndef _WIN32
 #include "PtyHost.h"
+#endif
 #include "SimulatedCamera.h"
 #include "SteadyClock.h"
 #include "TcpHost.h"
 
+#include <chrono>
 #include <csignal>
 #include <functional>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <unistd.h>
+#include <thread>
 
 namespace {
 volatile std::sig_atomic_t stopRequested = 0;
@@ -29,7 +33,12 @@ void Usage(FILE* out)
                  "  --protocol N    protocol number, for the status bits of Javelin answers (default 0)\n"
                  "  --silent        acknowledge nothing\n"
                  "  --delay MS      answer MS milliseconds late\n"
+#ifdef _WIN32
+                 "  --tcp PORT      serve on 127.0.0.1:PORT (raw TCP, as a serial device server;\n"
+                 "                  without it a free port: Windows has no pseudo-terminals)\n"
+#else
                  "  --tcp PORT      serve on 127.0.0.1:PORT (raw TCP, as a serial device server)\n"
+#endif
                  "  --quiet         do not print the received commands\n"
                  "  --help          this text\n");
 }
@@ -108,27 +117,42 @@ int main(int argc, char* argv[])
     SimulatedCamera device(clock, options);
     device.SetSilent(silent);
     device.SetReplyDelay(static_cast<uint32_t>(delay));
-    PtyHost pty;
     TcpHost tcp;
+#ifdef _WIN32
+    if (!tcp.Start(device, tcpPort >= 0 ? tcpPort : 0)) {
+        std::fprintf(stderr, "pivora-sim: %s\n", tcp.error().c_str());
+        return 1;
+    }
+#else
+    PtyHost pty;
     const bool onTcp = tcpPort >= 0;
     if (onTcp ? !tcp.Start(device, tcpPort) : !pty.Start(device)) {
         std::fprintf(stderr, "pivora-sim: %s\n", onTcp ? tcp.error().c_str() : pty.error().c_str());
         return 1;
     }
+#endif
     std::signal(SIGINT, RequestStop);
     std::signal(SIGTERM, RequestStop);
+#ifdef _WIN32
+    std::printf("%s\n", tcp.url().c_str());
+#else
     std::printf("%s\n", onTcp ? tcp.url().c_str() : pty.path().c_str());
+#endif
     std::fflush(stdout);
     auto withDevice = [&](const std::function<void(SimulatedReceiver&)>& f) {
+#ifdef _WIN32
+        tcp.WithDevice(f);
+#else
         if (onTcp)
             tcp.WithDevice(f);
         else
             pty.WithDevice(f);
+#endif
     };
 
     size_t shown = 0;
     while (!stopRequested) {
-        usleep(20000);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
         if (quiet)
             continue;
         withDevice([&](SimulatedReceiver& d) {
@@ -137,6 +161,8 @@ int main(int argc, char* argv[])
         });
     }
     tcp.Stop();
+#ifndef _WIN32
     pty.Stop();
+#endif
     return 0;
 }

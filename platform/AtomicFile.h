@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -32,7 +33,11 @@ public:
 private:
     std::string path_;
     std::string temporary_;
+#ifdef _WIN32
+    intptr_t fd_ = -1; // the temporary's HANDLE
+#else
     int fd_ = -1;
+#endif
     bool ok_ = false;
 };
 

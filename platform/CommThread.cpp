@@ -4,8 +4,10 @@
 
 #include <QSerialPort>
 #include <QTimer>
-#include <poll.h>
 #include <string>
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#endif
 
 // Lives in the comm thread; every use of the QSerialPort happens here.
 class CommWorker : public LineWorker {

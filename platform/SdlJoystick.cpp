@@ -1,5 +1,22 @@
 #include "SdlJoystick.h"
 
+#ifdef PIVORA_NO_SDL
+
+// Built without SDL (a Windows build without it): no joystick is present.
+struct SdlFunctions {};
+
+SdlJoystick::SdlJoystick() = default;
+SdlJoystick::~SdlJoystick() = default;
+void SdlJoystick::Start() const { started_ = true; }
+bool SdlJoystick::Present() const { return false; }
+JoystickCaps SdlJoystick::Caps() const { return JoystickCapsForAxes(0); }
+void SdlJoystick::Capture(JoystickListener* listener) { listener_ = listener; }
+void SdlJoystick::Release() { listener_ = nullptr; }
+JoystickSample SdlJoystick::Read() const { return last_; }
+void SdlJoystick::Poll() {}
+
+#else
+
 #include <SDL.h>
 
 #include <QLibrary>
@@ -177,3 +194,5 @@ void SdlJoystick::Poll()
     if (moved)
         listener_->JoystickMoved(now);
 }
+
+#endif

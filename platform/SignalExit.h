@@ -4,7 +4,9 @@
 
 class QSocketNotifier;
 
-// Ends the program cleanly on SIGTERM and SIGINT, whatever window is open:
+// Ends the program cleanly on SIGTERM and SIGINT (on Windows: Ctrl+C and
+// Ctrl+Break as SIGINT; the console window closed, log-off and shut-down as
+// SIGTERM), whatever window is open:
 // an open drop-down is closed and every event loop is left (a modal
 // dialog's or message box's included), so main() returns from exec() and
 // its objects are destroyed in order: the serial port's thread is stopped
@@ -22,6 +24,10 @@ public:
     // while the console is built) ends the run there.
     int signal() const { return signal_; }
     int exitCode() const { return exitWith128PlusSignal_ && signal_ ? 128 + signal_ : 0; }
+
+    // What a signal does, on the UI thread: the first one is kept and every
+    // event loop is left.
+    void Deliver(int signal);
 
 private:
     void OnSignal();

@@ -1,10 +1,60 @@
 #include "HostIo.h"
 
 #include <cerrno>
+
+#ifdef _WIN32
+#include <winsock2.h>
+
+// On Windows the host serves a socket only (no terminals there).
+bool ServeDeviceOnce(HostHandle fd, SimulatedReceiver& device, std::mutex& mutex, const std::atomic<bool>& running,
+                     int waitMs)
+{
+    char in[256];
+    uint8_t out[256];
+    const SOCKET s = static_cast<SOCKET>(fd);
+    WSAPOLLFD p{s, POLLIN, 0};
+    WSAPoll(&p, 1, waitMs);
+    if (p.revents & POLLIN) {
+        const int n = recv(s, in, static_cast<int>(sizeof in), 0);
+        if (n == 0)
+            return false;
+        if (n > 0) {
+            std::lock_guard<std::mutex> lock(mutex);
+            for (int i = 0; i < n; ++i)
+                device.Receive(static_cast<uint8_t>(in[i]));
+        } else if (WSAGetLastError() != WSAEWOULDBLOCK && WSAGetLastError() != WSAEINTR) {
+            return false;
+        }
+    } else if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) {
+        return false;
+    }
+    for (;;) {
+        size_t n;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            n = device.TakeOutput(out, sizeof out);
+        }
+        if (n == 0)
+            return true;
+        size_t done = 0;
+        while (done < n && running) {
+            const int w = send(s, reinterpret_cast<const char*>(out + done), static_cast<int>(n - done), 0);
+            if (w > 0)
+                done += static_cast<size_t>(w);
+            else if (w < 0 && WSAGetLastError() != WSAEWOULDBLOCK && WSAGetLastError() != WSAEINTR)
+                return false;
+            else
+                Sleep(1);
+        }
+    }
+}
+
+#else // POSIX
+
 #include <poll.h>
 #include <unistd.h>
 
-bool ServeDeviceOnce(int fd, SimulatedReceiver& device, std::mutex& mutex, const std::atomic<bool>& running,
+bool ServeDeviceOnce(HostHandle fd, SimulatedReceiver& device, std::mutex& mutex, const std::atomic<bool>& running,
                      int waitMs)
 {
     uint8_t in[256];
@@ -43,3 +93,5 @@ bool ServeDeviceOnce(int fd, SimulatedReceiver& device, std::mutex& mutex, const
         }
     }
 }
+
+#endif

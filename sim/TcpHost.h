@@ -1,4 +1,5 @@
 #pragma once
+#include "HostIo.h"
 #include "SimulatedReceiver.h"
 
 #include <atomic>
@@ -31,7 +32,7 @@ public:
 private:
     void Serve();
 
-    int listener_ = -1;
+    HostHandle listener_ = kNoHostHandle;
     int port_ = 0;
     std::string error_;
     SimulatedReceiver* device_ = nullptr;

@@ -14,7 +14,14 @@ std::string CamFileName(int cameraAddress)
 namespace {
 std::FILE* OpenFile(const std::string& path, const char* mode)
 {
+#ifdef _WIN32
+    // The narrow name would pass through the ANSI code page and lose what
+    // it cannot hold: open by the UTF-16 name.
+    const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
+    return _wfopen(std::filesystem::u8path(path).c_str(), wideMode.c_str());
+#else
     return std::fopen(std::filesystem::u8path(path).string().c_str(), mode);
+#endif
 }
 } // namespace
 

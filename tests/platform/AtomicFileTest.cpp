@@ -6,19 +6,22 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "TempFolder.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 struct Folder {
-    Folder()
+    // Paths are UTF-8 strings throughout the program.
+    std::string File(const char* name) const
     {
-        char name[] = "/tmp/pivora-atomic-XXXXXX";
-        path = mkdtemp(name);
+        return folder.File(name);
     }
-    ~Folder() { fs::remove_all(path); }
-    std::string File(const char* name) const { return (fs::path(path) / name).string(); }
-    size_t Entries() const { return static_cast<size_t>(std::distance(fs::directory_iterator(path), {})); }
-    std::string path;
+    size_t Entries() const
+    {
+        return static_cast<size_t>(std::distance(fs::directory_iterator(fs::u8path(folder.File(""))), {}));
+    }
+    TempFolder folder;
 };
 
 std::string Contents(const std::string& path)
@@ -38,10 +41,33 @@ TEST(AtomicFile, SavesReplacesAndLeavesNoTemporaryBehind)
     ASSERT_TRUE(WriteFileAtomically(file, std::string("new\0bytes", 9)));
     EXPECT_EQ(Contents(file), std::string("new\0bytes", 9));
     EXPECT_EQ(f.Entries(), 1u);
+#ifndef _WIN32
     // An ordinary file's permissions, not the temporary's private ones.
     struct stat st {};
     ASSERT_EQ(stat(file.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0444, 0444 & ~[] { const mode_t m = umask(0); umask(m); return m; }());
+#endif
+}
+
+// The data folder may lie under a user's name in any script (a profile
+// folder on Windows is named after its user): the names are UTF-8 and
+// must reach the file system as the same characters.
+TEST(AtomicFile, SavesAndReadsUnderUtf8Names)
+{
+    Folder f;
+    const char* const names[] = {
+        "Caméra №1.dat",          // Latin, Cyrillic sign
+        "\xe6\x91\x84\xe5\x83\x8f.dat", // CJK
+        "\xf0\x9f\x93\xb7.dat",         // outside the Basic Multilingual Plane
+    };
+    for (const char* name : names) {
+        const std::string file = f.File(name);
+        ASSERT_TRUE(WriteFileAtomically(file, "one")) << name;
+        ASSERT_TRUE(WriteFileAtomically(file, "two")) << name;
+        EXPECT_EQ(Contents(file), "two") << name;
+        EXPECT_TRUE(fs::exists(fs::u8path(file))) << name;
+    }
+    EXPECT_EQ(f.Entries(), std::size(names));
 }
 
 TEST(AtomicFile, FailuresLeaveTheOldFileWhole)

@@ -2,7 +2,12 @@
 #include <atomic>
 #include <filesystem>
 #include <string>
+#ifdef _WIN32
+#include <process.h>
+#define getpid _getpid
+#else
 #include <unistd.h>
+#endif
 
 // A fresh folder for one test's files, removed with everything in it.
 class TempFolder {
@@ -23,7 +28,12 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    // A UTF-8 path, as the program passes paths around.
+    std::string File(const std::string& name) const
+    {
+        const std::u8string utf8 = (path_ / std::filesystem::u8path(name)).u8string();
+        return std::string(utf8.begin(), utf8.end());
+    }
 
 private:
     std::filesystem::path path_;
