@@ -17,6 +17,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <filesystem>
 #include <fstream>
 
 // The rows shown: the sequence numbers of the kept entries that pass the filter.
@@ -229,7 +230,7 @@ void TrafficHistoryWindow::Save()
     const std::string path = prompter_.ChooseFile("Save Traffic History", "Text Files (*.txt)", FileChoice::Save);
     if (path.empty())
         return;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc);
     for (const std::string& line : ShownLines())
         out << line << "\r\n";
     out.flush();
