@@ -353,6 +353,7 @@ private:
     PTControl* pad_ = nullptr;
     PictureButton* shortcutHeld_ = nullptr; // the lens button a shortcut holds, and its id
     int shortcutHeldId_ = 0;
+    quint32 shortcutScanCode_ = 0; // where the held key sits on the keyboard
     TrafficStrip* transmitStrip_ = nullptr;
     TrafficStrip* receiveStrip_ = nullptr;
     QSpinBox* cameraAddress_ = nullptr;

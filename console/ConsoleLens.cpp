@@ -58,7 +58,13 @@ void ConsoleDialog::ConnectLensButtons()
     for (auto [id, lens] : kLensButtons) {
         auto* b = static_cast<PictureButton*>(control(id));
         b->SetHoldButton(true);
-        connect(b, &PictureButton::held, this, [this, lens = lens] { OnLensPress(lens); });
+        connect(b, &PictureButton::held, this, [this, b, lens = lens] {
+            // One lens motion at a time: the mouse or Space on another lens
+            // button ends the motion a shortcut holds before starting its own.
+            if (shortcutHeld_ && shortcutHeld_ != b)
+                LetGoLensShortcut();
+            OnLensPress(lens);
+        });
         connect(b, &PictureButton::letGo, this, &ConsoleDialog::OnLensRelease);
     }
     // The plain latch and auxiliary buttons do what their table says.
@@ -235,6 +241,10 @@ bool ConsoleDialog::eventFilter(QObject* watched, QEvent* event)
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this)
         return OnLensShortcut(static_cast<QKeyEvent*>(event));
+    // A list's drop-down or a menu opened meanwhile takes the held key's
+    // release without leaving the console: it still ends the hold.
+    if (type == QEvent::KeyRelease && shortcutHeld_ && watched->isWidgetType())
+        return OnLensShortcut(static_cast<QKeyEvent*>(event));
     return QDialog::eventFilter(watched, event);
 }
 
@@ -242,7 +252,10 @@ bool ConsoleDialog::OnLensShortcut(QKeyEvent* event)
 {
     const int key = event->key();
     if (event->type() == QEvent::KeyRelease) {
-        if (!shortcutHeld_ || !LensShortcutReleases(shortcutHeldId_, key))
+        // Let go of Ctrl first and some keyboard layouts report the key as
+        // their own letter: the key's place on the keyboard still matches.
+        const bool sameKey = event->nativeScanCode() != 0 && event->nativeScanCode() == shortcutScanCode_;
+        if (!shortcutHeld_ || !(LensShortcutReleases(shortcutHeldId_, key) || sameKey))
             return false;
         if (!event->isAutoRepeat())
             LetGoLensShortcut();
@@ -261,6 +274,7 @@ bool ConsoleDialog::OnLensShortcut(QKeyEvent* event)
     if (button->isEnabled() && button->isVisibleTo(this)) {
         shortcutHeld_ = button;
         shortcutHeldId_ = id;
+        shortcutScanCode_ = event->nativeScanCode();
         button->Hold();
     }
     return true;

@@ -92,6 +92,7 @@ private:
     {
         if (lost_)
             return;
+#ifdef Q_OS_UNIX
         if ((e == QSerialPort::ReadError || e == QSerialPort::ResourceError) && inputCleared_ && !HungUp()) {
             // Once per clearing: a device that is really gone fails the
             // next read as well, and is reported then.
@@ -101,6 +102,7 @@ private:
             port_.setReadBufferSize(port_.readBufferSize());
             return;
         }
+#endif
         switch (e) {
         case QSerialPort::ReadError:
         case QSerialPort::WriteError: {

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -329,4 +330,66 @@ TEST(ConsoleKeyboard, AShortcutWaitsForAButtonHeldByTheMouse)
     EXPECT_EQ(TextsOf(Follow(t, 300)), Texts{});
     QTest::mouseRelease(Button(t, ZoomIn), Qt::LeftButton);
     EXPECT_EQ(TextsOf(Follow(t, 300)), Texts{"ZS"});
+}
+
+// The held key let go where the console's own widgets do not see it (a
+// list's drop-down opened meanwhile), or reported as another letter once
+// Ctrl is up (a keyboard layout of another script): either way the motion
+// stops, once.
+TEST(ConsoleKeyboard, AShortcutHoldEndsWhereverItsKeyIsLetGo)
+{
+    TestConsole t(Types(12, 8));
+    ShowActive(t);
+    QLineEdit* pan = Field(t, Pan);
+    pan->setFocus();
+    QTest::mousePress(Button(t, FocusNear), Qt::LeftButton);
+    Follow(t, 300);
+    QTest::mouseRelease(Button(t, FocusNear), Qt::LeftButton);
+    const Texts stop = TextsOf(Follow(t, 300));
+
+    QWidget popup(nullptr, Qt::Popup);
+    Key(pan, true, Qt::Key_N, Qt::ControlModifier);
+    Follow(t, 300);
+    popup.show();
+    QTest::keyRelease(&popup, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(TextsOf(Follow(t, 300)), stop) << "released in a drop-down";
+    popup.close();
+
+    QApplication::setActiveWindow(t.console.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.console.get()));
+    pan->setFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_N, Qt::ControlModifier, 57, 0, 0);
+    QApplication::sendEvent(pan, &press);
+    Follow(t, 300);
+    QKeyEvent release(QEvent::KeyRelease, 0x0442, Qt::NoModifier, 57, 0, 0); // the layout's own letter
+    QApplication::sendEvent(pan, &release);
+    EXPECT_EQ(TextsOf(Follow(t, 300)), stop) << "released as another layout's letter";
+    EXPECT_FALSE(Button(t, FocusNear)->isDown());
+}
+
+// The mouse on another lens button while a shortcut holds one: the held
+// motion stops before the new one starts, and the new one's release stops it.
+TEST(ConsoleKeyboard, TheMouseOnAnotherLensButtonEndsAShortcutHold)
+{
+    TestConsole t(Types(12, 8));
+    ShowActive(t);
+    QLineEdit* pan = Field(t, Pan);
+    pan->setFocus();
+    QTest::mousePress(Button(t, FocusNear), Qt::LeftButton);
+    const Texts focusStart = TextsOf(Follow(t, 300));
+    QTest::mouseRelease(Button(t, FocusNear), Qt::LeftButton);
+    const Texts focusStop = TextsOf(Follow(t, 300));
+
+    Key(pan, true, Qt::Key_Equal, Qt::ControlModifier); // zoom in
+    const Texts zoomStart = TextsOf(Follow(t, 300));
+    ASSERT_EQ(zoomStart.size(), 1u);
+    QTest::mousePress(Button(t, FocusNear), Qt::LeftButton);
+    Texts expected{"ZS"};
+    expected.insert(expected.end(), focusStart.begin(), focusStart.end());
+    EXPECT_EQ(TextsOf(Follow(t, 300)), expected);
+    EXPECT_FALSE(Button(t, ZoomIn)->isDown());
+    QTest::mouseRelease(Button(t, FocusNear), Qt::LeftButton);
+    EXPECT_EQ(TextsOf(Follow(t, 300)), focusStop);
+    Key(pan, false, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(TextsOf(Follow(t, 300)), Texts{}) << "the late release of the key sends nothing";
 }
