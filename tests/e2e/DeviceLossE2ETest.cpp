@@ -2,6 +2,7 @@
 // closed, as when a USB adapter is pulled): the console says so once, shows
 // the port closed, keeps running, and takes the device back when it returns
 // or when Setup is confirmed.
+#include "RealConsoleServices.h"
 #include "ConsoleDialog.h"
 #include "DataFolder.h"
 #include "PtyHost.h"
@@ -65,14 +66,7 @@ protected:
     SteadyClock simClock;
     std::unique_ptr<SimulatedCamera> camera;
     std::unique_ptr<PtyHost> host;
-    QtSettingsStore store;
-    ScriptedPrompter prompter;
-    ScriptedModalRunner modal;
-    QtClock clock;
-    QtTimerFactory timers;
-    SerialPort port{prompter};
-    DataFolder data{dir.path().toStdString()};
-    ConsoleSettings settings;
+    RealConsoleServices services{dir.path()};
     std::unique_ptr<ConsoleDialog> console;
 };
 } // namespace
@@ -81,7 +75,7 @@ TEST_F(DeviceLoss, TheConsoleShowsThePortClosedAndTakesTheDeviceBack)
 {
     ASSERT_TRUE(Plug()) << host->error();
     console = std::make_unique<ConsoleDialog>(
-        ConsoleServices{store, prompter, modal, clock, timers, port, data, link, nullptr}, settings);
+        services.For(link), services.settings);
     ASSERT_TRUE(console->portOpen());
     ASSERT_TRUE(WaitFor([&] { return Heard("A?") > 0; }));
     ASSERT_TRUE(Drives());
@@ -93,18 +87,18 @@ TEST_F(DeviceLoss, TheConsoleShowsThePortClosedAndTakesTheDeviceBack)
     ASSERT_TRUE(WaitFor([&] { return !console->portOpen(); }));
     const qint64 detectedMs = lostAfter.elapsed();
     EXPECT_TRUE(TitleSaysClosed());
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].caption, "Application Error");
-    EXPECT_NE(prompter.shown[0].text.find("The device is gone: the port is closed until it returns."),
-              std::string::npos) << prompter.shown[0].text;
-    EXPECT_NE(prompter.shown[0].text.find("Port: " + link), std::string::npos) << prompter.shown[0].text;
+    ASSERT_EQ(services.prompter.shown.size(), 1u);
+    EXPECT_EQ(services.prompter.shown[0].caption, "Application Error");
+    EXPECT_NE(services.prompter.shown[0].text.find("The device is gone: the port is closed until it returns."),
+              std::string::npos) << services.prompter.shown[0].text;
+    EXPECT_NE(services.prompter.shown[0].text.find("Port: " + link), std::string::npos) << services.prompter.shown[0].text;
 
     // The console goes on polling into the closed port without hanging and
     // without further messages.
     QElapsedTimer quiet;
     quiet.start();
     WaitFor([&] { return quiet.elapsed() > 2500; }, 5000);
-    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(services.prompter.shown.size(), 1u);
     EXPECT_FALSE(console->portOpen());
 
     // Back on another terminal under the same name: opened again by itself.
@@ -115,14 +109,14 @@ TEST_F(DeviceLoss, TheConsoleShowsThePortClosedAndTakesTheDeviceBack)
     const qint64 reopenedMs = backAfter.elapsed();
     EXPECT_FALSE(TitleSaysClosed());
     EXPECT_TRUE(Drives());
-    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(services.prompter.shown.size(), 1u);
 
     // Lost again; this time the operator confirms Setup as soon as the
     // device is back, before the port looks for it itself.
     Unplug();
     ASSERT_TRUE(WaitFor([&] { return !console->portOpen(); }));
     ASSERT_TRUE(Plug()) << host->error();
-    modal.steps.push_back([](QDialog& d) {
+    services.modal.steps.push_back([](QDialog& d) {
         d.accept();
         return d.result();
     });
@@ -130,7 +124,7 @@ TEST_F(DeviceLoss, TheConsoleShowsThePortClosedAndTakesTheDeviceBack)
     EXPECT_TRUE(console->portOpen());
     EXPECT_FALSE(TitleSaysClosed());
     EXPECT_TRUE(Drives());
-    ASSERT_EQ(prompter.shown.size(), 2u) << "one message per loss: " << prompter.shown.back().text;
+    ASSERT_EQ(services.prompter.shown.size(), 2u) << "one message per loss: " << services.prompter.shown.back().text;
 
     std::printf("device loss: noticed after %lld ms, one message per loss, reopened %lld ms after the device "
                 "returned, through Setup at once\n",

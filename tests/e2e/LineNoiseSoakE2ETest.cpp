@@ -3,6 +3,7 @@
 // reply. After every burst the console must decode that reply (the pan
 // and tilt fields show its values) and acknowledge it. The run lasts
 // PIVORA_SOAK_SECONDS per frame mode (5 s by default; 60 for the full soak).
+#include "RealConsoleServices.h"
 #include "ConsoleDialog.h"
 #include "DataFolder.h"
 #include "Framing.h"
@@ -110,17 +111,9 @@ SoakFigures Soak(int mode, int seconds, unsigned seed)
     NoisyLine line;
     EXPECT_FALSE(line.path.empty());
     QTemporaryDir dir;
-    QtSettingsStore store;
-    ScriptedPrompter prompter;
-    ScriptedModalRunner modal;
-    QtClock clock;
-    QtTimerFactory timers;
-    SerialPort port{prompter};
-    DataFolder data{dir.path().toStdString()};
-    ConsoleSettings settings;
-    settings.mode = mode;
-    ConsoleDialog console(ConsoleServices{store, prompter, modal, clock, timers, port, data, line.path, nullptr},
-                          settings);
+    RealConsoleServices services{dir.path()};
+    services.settings.mode = mode;
+    ConsoleDialog console(services.For(line.path), services.settings);
     EXPECT_TRUE(console.portOpen());
     auto* pan = console.findChild<QLineEdit*>(QStringLiteral("Pan"));
     auto* tilt = console.findChild<QLineEdit*>(QStringLiteral("Tilt"));

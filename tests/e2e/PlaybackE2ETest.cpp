@@ -1,5 +1,6 @@
 // Command-log playback end to end: the console on its real serial port, and
 // pivora-play, against a receiver that only acknowledges.
+#include "RealConsoleServices.h"
 #include "ConsoleDialog.h"
 #include "DataFolder.h"
 #include "PtyHost.h"
@@ -92,16 +93,8 @@ TEST_F(AcknowledgingCamera, ConsolePlaysThroughPauseResumeAndTheEnd)
     };
     auto attempt = [&] {
         Run run;
-        QtSettingsStore store;
-        ScriptedPrompter prompter;
-        ScriptedModalRunner modal;
-        QtClock clock;
-        QtTimerFactory timers;
-        SerialPort port{prompter};
-        DataFolder data{dir.path().toStdString()};
-        ConsoleSettings settings;
-        ConsoleDialog console(
-            ConsoleServices{store, prompter, modal, clock, timers, port, data, host.path(), nullptr}, settings);
+        RealConsoleServices services{dir.path()};
+        ConsoleDialog console(services.For(host.path()), services.settings);
         console.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&console));
         auto* address = console.findChild<QSpinBox*>(QStringLiteral("CameraAddress"));
@@ -121,7 +114,7 @@ TEST_F(AcknowledgingCamera, ConsolePlaysThroughPauseResumeAndTheEnd)
         EXPECT_TRUE(WaitFor([&] { return !button("StopLog")->isEnabled(); }, 5000)) << "the end of the log";
         WaitFor([&] { return Heard().size() >= 6; });
         run.heard = Heard();
-        run.messages = prompter.Texts();
+        run.messages = services.prompter.Texts();
         run.shownAddress = address->value();
         run.linkAddress = console.link().cameraAddress();
         run.resting = button("Play")->isEnabled() && button("Record")->isEnabled() && !button("Pause")->isEnabled();
